@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, testing and running the game needs.
+# Idempotent: installs only what is missing. Safe to run on a bare Debian 12.
+set -euo pipefail
+
+packages=(
+    # toolchain
+    g++ make cmake pkgconf
+    # Qt 6 (Widgets, Test) and the platform plugins it loads at run time
+    qt6-base-dev libgl-dev
+    # fonts that stand in for "MS Sans Serif" and "Comic Sans MS"
+    fonts-liberation2 fonts-comic-neue fonts-dejavu-core fontconfig
+    # end-to-end tests under a virtual X server
+    xvfb xauth xdotool x11-utils imagemagick
+    # checks of the desktop integration and the Debian package
+    desktop-file-utils appstream dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+cmd=(apt-get install -y --no-install-recommends "${missing[@]}")
+if [ "$(id -u)" -eq 0 ]; then
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive "${cmd[@]}"
+elif command -v sudo >/dev/null 2>&1; then
+    sudo apt-get update
+    sudo DEBIAN_FRONTEND=noninteractive "${cmd[@]}"
+else
+    echo "Please run as root:" >&2
+    echo "  apt-get update && ${cmd[*]}" >&2
+    exit 1
+fi

@@ -1,0 +1,103 @@
+#include "board.h"
+
+#include "checkedmath.h"
+#include "numbertext.h"
+#include "ruleerror.h"
+#include "text/stringtable.h"
+
+#include <limits>
+
+using Kind = RuleError::Kind;
+using CheckedMath::roundToInt32;
+using CheckedMath::single;
+
+const Cell &Board::cell(int index) const
+{
+    if (index < 0 || index >= CellCount)
+        throw RuleError(Kind::SubscriptOutOfRange);
+    return m_cells[std::size_t(index)];
+}
+
+Cell &Board::checkedCell(int index)
+{
+    return const_cast<Cell &>(std::as_const(*this).cell(index));
+}
+
+void Board::NewGame()
+{
+    for (Cell &cell : m_cells) {
+        cell.interval = StartInterval;
+        cell.timerInterval = roundToInt32(StartInterval);
+        cell.timerEnabled = true;
+        cell.enabled = true;
+        cell.caption = QStringLiteral("10");
+    }
+    m_score = 0.0f;
+    m_phase = GamePhase::Running;
+}
+
+ClickResult Board::ClickCell(qint16 index)
+{
+    // The 16-bit sum comes first, before the comparison: index 32767 overflows.
+    const int clickId = int(index) + 1;
+    if (clickId > std::numeric_limits<qint16>::max())
+        throw RuleError(Kind::Overflow);
+    if (clickId == int(m_lastClicked))
+        return {ClickOutcome::Ignored, false};
+
+    Cell &cell = checkedCell(index);
+    cell.interval = single(cell.interval - IntervalStep);
+    if (clickId < 0 || clickId > std::numeric_limits<quint8>::max())
+        throw RuleError(Kind::Overflow);
+    // Remembered before the test below, so a click that kills still counts as the last click.
+    m_lastClicked = quint8(clickId);
+
+    if (cell.interval > 0.0f) {
+        cell.caption = QStringLiteral("10");
+        cell.timerInterval = roundToInt32(cell.interval);
+        m_score = single(m_score + PointsPerClick);
+        return {ClickOutcome::Scored, false};
+    }
+
+    kill(cell);
+    // A click that kills the last live cell ends the game just as a tick would.
+    const bool gameOver = m_phase == GamePhase::Running && noCellLive();
+    if (gameOver)
+        m_phase = GamePhase::Over;
+    return {ClickOutcome::Killed, gameOver};
+}
+
+bool Board::TickCell(qint16 index)
+{
+    Cell &cell = checkedCell(index);
+    const float remaining = single(NumberText::toSingle(cell.caption) - 1.0f);
+    cell.caption = NumberText::fromSingle(remaining);
+    if (cell.caption == QLatin1String("0"))
+        kill(cell);
+
+    if (!noCellLive())
+        return false;
+    m_phase = GamePhase::Over;
+    return true;
+}
+
+QString Board::ScoreText() const
+{
+    return LoadText(1006) + NumberText::fromSingle(m_score);
+}
+
+void Board::kill(Cell &cell)
+{
+    cell.timerEnabled = false;
+    cell.timerInterval = 0;
+    cell.enabled = false;
+    cell.caption = QStringLiteral("X");
+}
+
+bool Board::noCellLive() const
+{
+    bool anyLive = false;
+    for (const Cell &cell : m_cells) // all nine are read
+        anyLive = anyLive || cell.enabled;
+    return !anyLive;
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+
+// What the main window shows around the grid.
+enum class GamePhase {
+    Idle,    // before the first new game: no play picture, no game-over label
+    Running, // play picture shown over the help and about commands
+    Over,    // game-over label shown, play picture gone
+};
+
+// One countdown cell. Its countdown lives in the caption: there is no other counter.
+struct Cell {
+    float interval = 0.0f;                  // speed in ms, 50 less per accepted click
+    QString caption = QStringLiteral("10"); // "10" … "1", or "X" once dead
+    bool enabled = false;                   // the button takes clicks
+    qint32 timerInterval = 1000;            // the timer's period in ms
+    bool timerEnabled = false;              // the timer runs
+
+    bool isDead() const { return caption == QLatin1String("X"); }
+};
+
+enum class ClickOutcome {
+    Ignored, // same cell as the last accepted click: nothing changed
+    Scored,  // the cell starts again from "10", faster, and 10 points were added
+    Killed,  // the period was used up: the cell shows "X", no points
+};
+
+struct ClickResult {
+    ClickOutcome outcome;
+    bool gameOver; // this click killed the last live cell
+};
+
+// The whole game: nine cells, the score and the memory of the last accepted click, with the
+// rules for a new game, a click and a tick. It has no window code; the main window calls the
+// rules and shows the state they leave.
+class Board {
+public:
+    static constexpr int CellCount = 9;
+    static constexpr float StartInterval = 1000.0f;
+    static constexpr float IntervalStep = 50.0f;
+    static constexpr float PointsPerClick = 10.0f;
+
+    // Resets every cell, live or dead, and the score; the click memory stays.
+    void NewGame();
+    // A click on cell `index`. Ignored when the same cell took the previous accepted click.
+    ClickResult ClickCell(qint16 index);
+    // A tick of cell `index`'s timer. Returns true when this tick ended the game.
+    bool TickCell(qint16 index);
+
+    // The score line: text 1006 followed by the score.
+    QString ScoreText() const;
+
+    const std::array<Cell, CellCount> &cells() const { return m_cells; }
+    const Cell &cell(int index) const;
+    float score() const { return m_score; }
+    // Index + 1 of the cell that took the last accepted click; 0 before any.
+    quint8 lastClicked() const { return m_lastClicked; }
+    GamePhase phase() const { return m_phase; }
+
+private:
+    Cell &checkedCell(int index);
+    static void kill(Cell &cell);
+    bool noCellLive() const;
+
+    std::array<Cell, CellCount> m_cells{};
+    float m_score = 0.0f;
+    quint8 m_lastClicked = 0;
+    GamePhase m_phase = GamePhase::Idle;
+};

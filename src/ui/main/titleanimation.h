@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+
+// The main window's title, typed out letter by letter on the ticks of its 100 ms title timer.
+class TitleAnimation {
+public:
+    static constexpr quint8 LastFrame = 10;
+
+    // Starts the typing unless it is under way. If the typing has just finished (the last
+    // frame was shown and no tick has brought the frame back to 0 yet), the next tick starts
+    // again from frame 0 instead of running past the last frame.
+    void Arm();
+    // One tick: the title to show, or nothing when the frame names no title.
+    std::optional<QString> NextTitle();
+
+    bool isRunning() const { return m_running == -1; }
+    quint8 frame() const { return m_frame; }
+    quint8 step() const { return m_step; }
+
+    // The title of one frame, 0 to 10, in the user's language.
+    static QString frameTitle(quint8 frame);
+
+private:
+    qint16 m_running = 0; // -1 while typing; only -1 counts as running
+    quint8 m_frame = 0;   // the frame the next tick shows
+    quint8 m_step = 0;    // 1 while typing, 0 otherwise
+};

@@ -1,0 +1,462 @@
+#include "board/board.h"
+#include "board/checkedmath.h"
+#include "board/numbertext.h"
+#include "board/ruleerror.h"
+#include "text/stringtable.h"
+
+#include <QTest>
+
+#include <limits>
+
+using Kind = RuleError::Kind;
+
+namespace {
+
+bool isLive(const Cell &cell)
+{
+    return cell.enabled && cell.timerEnabled && cell.caption != QLatin1String("X");
+}
+
+// Ticks cell `index` until it dies; returns what the last tick reported.
+bool tickToDeath(Board &board, int index)
+{
+    bool gameOver = false;
+    while (board.cell(index).enabled)
+        gameOver = board.TickCell(qint16(index));
+    return gameOver;
+}
+
+QString expectedScoreText(const char *digits)
+{
+    const QString prefix = userLanguage() == Language::Czech ? QStringLiteral("S k ó r e : ")
+                                                             : QStringLiteral("S c o r e : ");
+    return prefix + QLatin1String(digits);
+}
+
+} // namespace
+
+#define QVERIFY_RULE_ERROR(expression, expectedKind)                                               \
+    do {                                                                                           \
+        try {                                                                                      \
+            expression;                                                                            \
+            QFAIL("expected a rule error from " #expression);                                      \
+        } catch (const RuleError &error) {                                                         \
+            QCOMPARE(error.kind(), expectedKind);                                                  \
+        }                                                                                          \
+    } while (false)
+
+class BoardTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void boardAsCreated();
+    void newGameStartsEveryCell();
+    void newGameMidGameResetsEverythingButTheClickMemory();
+
+    void acceptedClickResetsSpeedsUpAndScores();
+    void repeatClickIsIgnored();
+    void clickMemorySurvivesANewGame();
+    void alternatingClicksAllScore();
+    void nineteenClicksThenTheTwentiethKills();
+    void highestScoreIs1710();
+
+    void tickCountsDown();
+    void cellLeftAloneDiesOnItsTenthTick();
+    void gameOverComesWithTheTickThatKillsTheLastCell();
+    void clickThatKillsTheLastCellEndsTheGame();
+    void clickKillBeforeTheLastCellIsNoGameOver();
+
+    void numberText_data();
+    void numberText();
+    void scoreText();
+
+    void clickFailures_data();
+    void clickFailures();
+    void clickOnIndexMinusOneBeforeAnyClickIsIgnored();
+    void tickFailures_data();
+    void tickFailures();
+    void conversionsAreChecked();
+    void roundingTiesToEven_data();
+    void roundingTiesToEven();
+};
+
+void BoardTest::boardAsCreated()
+{
+    const Board board;
+    QCOMPARE(board.phase(), GamePhase::Idle);
+    QCOMPARE(board.score(), 0.0f);
+    QCOMPARE(board.lastClicked(), quint8(0));
+    for (const Cell &cell : board.cells()) {
+        QCOMPARE(cell.caption, QStringLiteral("10"));
+        QVERIFY(!cell.enabled);
+        QVERIFY(!cell.timerEnabled);
+        QCOMPARE(cell.timerInterval, 1000);
+        QCOMPARE(cell.interval, 0.0f);
+    }
+}
+
+void BoardTest::newGameStartsEveryCell()
+{
+    Board board;
+    board.NewGame();
+    QCOMPARE(board.phase(), GamePhase::Running);
+    QCOMPARE(board.score(), 0.0f);
+    for (const Cell &cell : board.cells()) {
+        QCOMPARE(cell.caption, QStringLiteral("10"));
+        QVERIFY(isLive(cell));
+        QCOMPARE(cell.interval, 1000.0f);
+        QCOMPARE(cell.timerInterval, 1000);
+    }
+}
+
+void BoardTest::newGameMidGameResetsEverythingButTheClickMemory()
+{
+    Board board;
+    board.NewGame();
+    board.ClickCell(3);
+    board.ClickCell(4);
+    tickToDeath(board, 0);
+    board.TickCell(5);
+    QCOMPARE(board.cell(0).caption, QStringLiteral("X"));
+    QCOMPARE(board.score(), 20.0f);
+
+    board.NewGame();
+    QCOMPARE(board.phase(), GamePhase::Running);
+    QCOMPARE(board.score(), 0.0f);
+    QCOMPARE(board.lastClicked(), quint8(5));
+    for (const Cell &cell : board.cells()) {
+        QVERIFY(isLive(cell));
+        QCOMPARE(cell.caption, QStringLiteral("10"));
+        QCOMPARE(cell.interval, 1000.0f);
+        QCOMPARE(cell.timerInterval, 1000);
+    }
+}
+
+void BoardTest::acceptedClickResetsSpeedsUpAndScores()
+{
+    Board board;
+    board.NewGame();
+    board.TickCell(2);
+    board.TickCell(2);
+    QCOMPARE(board.cell(2).caption, QStringLiteral("8"));
+
+    const ClickResult result = board.ClickCell(2);
+    QCOMPARE(result.outcome, ClickOutcome::Scored);
+    QVERIFY(!result.gameOver);
+    QCOMPARE(board.cell(2).caption, QStringLiteral("10"));
+    QCOMPARE(board.cell(2).interval, 950.0f);
+    QCOMPARE(board.cell(2).timerInterval, 950);
+    QVERIFY(isLive(board.cell(2)));
+    QCOMPARE(board.score(), 10.0f);
+    QCOMPARE(board.lastClicked(), quint8(3));
+}
+
+void BoardTest::repeatClickIsIgnored()
+{
+    Board board;
+    board.NewGame();
+    board.ClickCell(4);
+    board.TickCell(4);
+    const Cell before = board.cell(4);
+
+    const ClickResult result = board.ClickCell(4);
+    QCOMPARE(result.outcome, ClickOutcome::Ignored);
+    QVERIFY(!result.gameOver);
+    QCOMPARE(board.cell(4).caption, QStringLiteral("9"));
+    QCOMPARE(board.cell(4).interval, before.interval);
+    QCOMPARE(board.cell(4).timerInterval, before.timerInterval);
+    QCOMPARE(board.score(), 10.0f);
+    QCOMPARE(board.lastClicked(), quint8(5));
+}
+
+void BoardTest::clickMemorySurvivesANewGame()
+{
+    Board board;
+    board.NewGame();
+    QCOMPARE(board.ClickCell(7).outcome, ClickOutcome::Scored); // the very first click counts
+    board.NewGame();
+
+    QCOMPARE(board.ClickCell(7).outcome, ClickOutcome::Ignored);
+    QCOMPARE(board.score(), 0.0f);
+    QCOMPARE(board.cell(7).interval, 1000.0f);
+
+    QCOMPARE(board.ClickCell(1).outcome, ClickOutcome::Scored);
+    QCOMPARE(board.ClickCell(7).outcome, ClickOutcome::Scored);
+    QCOMPARE(board.score(), 20.0f);
+}
+
+void BoardTest::alternatingClicksAllScore()
+{
+    Board board;
+    board.NewGame();
+    for (int click = 0; click < 10; ++click)
+        QCOMPARE(board.ClickCell(qint16(click % 2)).outcome, ClickOutcome::Scored);
+    QCOMPARE(board.score(), 100.0f);
+    QCOMPARE(board.cell(0).interval, 750.0f);
+    QCOMPARE(board.cell(1).interval, 750.0f);
+}
+
+void BoardTest::nineteenClicksThenTheTwentiethKills()
+{
+    Board board;
+    board.NewGame();
+    float expectedScore = 0.0f;
+    for (int click = 1; click <= 19; ++click) {
+        QCOMPARE(board.ClickCell(0).outcome, ClickOutcome::Scored);
+        QCOMPARE(board.cell(0).timerInterval, 1000 - 50 * click);
+        QCOMPARE(board.cell(0).interval, float(1000 - 50 * click));
+        board.ClickCell(1 + click % 2); // another cell between, alternating between 1 and 2
+        expectedScore += 20.0f;
+    }
+    QCOMPARE(board.cell(0).timerInterval, 50);
+    QCOMPARE(board.score(), expectedScore);
+    QCOMPARE(board.score() - 190.0f, 190.0f); // half the points came from cell 0
+
+    const ClickResult result = board.ClickCell(0);
+    QCOMPARE(result.outcome, ClickOutcome::Killed);
+    QVERIFY(!result.gameOver);
+    const Cell &cell = board.cell(0);
+    QCOMPARE(cell.caption, QStringLiteral("X"));
+    QVERIFY(!cell.enabled);
+    QVERIFY(!cell.timerEnabled);
+    QCOMPARE(cell.timerInterval, 0);
+    QCOMPARE(cell.interval, 0.0f);
+    QCOMPARE(board.score(), expectedScore);
+    QCOMPARE(board.lastClicked(), quint8(1)); // the killing click is the last accepted click
+}
+
+void BoardTest::highestScoreIs1710()
+{
+    Board board;
+    board.NewGame();
+    // Round robin over the nine cells never repeats a cell, so every click is accepted.
+    for (int round = 0; round < 20; ++round) {
+        for (int index = 0; index < Board::CellCount; ++index)
+            board.ClickCell(qint16(index));
+    }
+    QCOMPARE(board.score(), 1710.0f);
+    QCOMPARE(board.phase(), GamePhase::Over);
+    for (const Cell &cell : board.cells())
+        QCOMPARE(cell.caption, QStringLiteral("X"));
+}
+
+void BoardTest::tickCountsDown()
+{
+    Board board;
+    board.NewGame();
+    QVERIFY(!board.TickCell(6));
+    QCOMPARE(board.cell(6).caption, QStringLiteral("9"));
+    QVERIFY(isLive(board.cell(6)));
+    QCOMPARE(board.cell(5).caption, QStringLiteral("10"));
+}
+
+void BoardTest::cellLeftAloneDiesOnItsTenthTick()
+{
+    Board board;
+    board.NewGame();
+    board.ClickCell(8);
+    for (int tick = 1; tick <= 9; ++tick) {
+        QVERIFY(!board.TickCell(8));
+        QCOMPARE(board.cell(8).caption, QString::number(10 - tick));
+        QVERIFY(isLive(board.cell(8)));
+    }
+    QVERIFY(!board.TickCell(8));
+    const Cell &cell = board.cell(8);
+    QCOMPARE(cell.caption, QStringLiteral("X")); // never a lingering "0"
+    QVERIFY(!cell.enabled);
+    QVERIFY(!cell.timerEnabled);
+    QCOMPARE(cell.timerInterval, 0);
+    QCOMPARE(cell.interval, 950.0f); // a countdown death keeps the speed
+    QCOMPARE(board.score(), 10.0f);
+}
+
+void BoardTest::gameOverComesWithTheTickThatKillsTheLastCell()
+{
+    Board board;
+    board.NewGame();
+    for (int index = 0; index < 8; ++index) {
+        QVERIFY(!tickToDeath(board, index));
+        QCOMPARE(board.phase(), GamePhase::Running);
+    }
+    for (int tick = 1; tick <= 9; ++tick)
+        QVERIFY(!board.TickCell(8));
+    QCOMPARE(board.phase(), GamePhase::Running);
+    QVERIFY(board.TickCell(8));
+    QCOMPARE(board.phase(), GamePhase::Over);
+
+    board.NewGame();
+    QCOMPARE(board.phase(), GamePhase::Running);
+}
+
+void BoardTest::clickThatKillsTheLastCellEndsTheGame()
+{
+    Board board;
+    board.NewGame();
+    for (int index = 2; index < Board::CellCount; ++index)
+        tickToDeath(board, index);
+    for (int click = 0; click < 19; ++click) {
+        QCOMPARE(board.ClickCell(0).outcome, ClickOutcome::Scored);
+        QCOMPARE(board.ClickCell(1).outcome, ClickOutcome::Scored);
+    }
+    const ClickResult first = board.ClickCell(0);
+    QCOMPARE(first.outcome, ClickOutcome::Killed);
+    QVERIFY(!first.gameOver); // cell 1 still lives
+    QCOMPARE(board.phase(), GamePhase::Running);
+
+    const ClickResult last = board.ClickCell(1);
+    QCOMPARE(last.outcome, ClickOutcome::Killed);
+    QVERIFY(last.gameOver);
+    QCOMPARE(board.phase(), GamePhase::Over);
+    QCOMPARE(board.lastClicked(), quint8(2));
+    QCOMPARE(board.score(), 380.0f); // the killing clicks score nothing
+
+    board.NewGame();
+    QCOMPARE(board.phase(), GamePhase::Running);
+    QCOMPARE(board.ClickCell(1).outcome, ClickOutcome::Ignored);
+}
+
+void BoardTest::clickKillBeforeTheLastCellIsNoGameOver()
+{
+    Board board;
+    board.NewGame();
+    for (int click = 0; click < 20; ++click) {
+        board.ClickCell(0);
+        board.ClickCell(1);
+    }
+    QCOMPARE(board.cell(0).caption, QStringLiteral("X"));
+    QCOMPARE(board.cell(1).caption, QStringLiteral("X"));
+    QCOMPARE(board.phase(), GamePhase::Running);
+}
+
+void BoardTest::numberText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<float>("value");
+    QTest::addColumn<QString>("back");
+
+    QTest::newRow("10") << QStringLiteral("10") << 10.0f << QStringLiteral("10");
+    QTest::newRow("0") << QStringLiteral("0") << 0.0f << QStringLiteral("0");
+    QTest::newRow("1710") << QStringLiteral("1710") << 1710.0f << QStringLiteral("1710");
+    QTest::newRow("leading blank") << QStringLiteral(" 7") << 7.0f << QStringLiteral("7");
+    QTest::newRow("negative") << QStringLiteral("-1") << -1.0f << QStringLiteral("-1");
+    QTest::newRow("large whole") << QStringLiteral("1234567") << 1234567.0f
+                                 << QStringLiteral("1234567");
+}
+
+void BoardTest::numberText()
+{
+    QFETCH(QString, text);
+    QFETCH(float, value);
+    QFETCH(QString, back);
+    QCOMPARE(NumberText::toSingle(text), value);
+    QCOMPARE(NumberText::fromSingle(value), back);
+}
+
+void BoardTest::scoreText()
+{
+    Board board;
+    QCOMPARE(board.ScoreText(), expectedScoreText("0"));
+    board.NewGame();
+    board.ClickCell(0);
+    QCOMPARE(board.ScoreText(), expectedScoreText("10"));
+    for (int click = 0; click < 20; ++click)
+        board.ClickCell(qint16(1 + click % 2));
+    QCOMPARE(board.ScoreText(), expectedScoreText("210"));
+}
+
+void BoardTest::clickFailures_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<Kind>("expected");
+
+    QTest::newRow("32767 overflows index + 1") << 32767 << Kind::Overflow;
+    QTest::newRow("9") << 9 << Kind::SubscriptOutOfRange;
+    QTest::newRow("-2") << -2 << Kind::SubscriptOutOfRange;
+    QTest::newRow("-32768") << -32768 << Kind::SubscriptOutOfRange;
+    QTest::newRow("32766") << 32766 << Kind::SubscriptOutOfRange;
+}
+
+void BoardTest::clickFailures()
+{
+    QFETCH(int, index);
+    QFETCH(Kind, expected);
+    Board board;
+    board.NewGame();
+    QVERIFY_RULE_ERROR(board.ClickCell(qint16(index)), expected);
+    QCOMPARE(board.score(), 0.0f);
+    QCOMPARE(board.lastClicked(), quint8(0));
+}
+
+void BoardTest::clickOnIndexMinusOneBeforeAnyClickIsIgnored()
+{
+    // index + 1 is 0, which is what the click memory holds before any click, so the click is
+    // ignored before its index is ever checked. After a real click it fails the index test.
+    Board board;
+    board.NewGame();
+    QCOMPARE(board.ClickCell(-1).outcome, ClickOutcome::Ignored);
+    board.ClickCell(0);
+    QVERIFY_RULE_ERROR(board.ClickCell(-1), Kind::SubscriptOutOfRange);
+}
+
+void BoardTest::tickFailures_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("killFirst");
+    QTest::addColumn<Kind>("expected");
+
+    QTest::newRow("tick of a dead cell's X") << 3 << true << Kind::TypeMismatch;
+    QTest::newRow("index 9") << 9 << false << Kind::SubscriptOutOfRange;
+    QTest::newRow("index -1") << -1 << false << Kind::SubscriptOutOfRange;
+}
+
+void BoardTest::tickFailures()
+{
+    QFETCH(int, index);
+    QFETCH(bool, killFirst);
+    QFETCH(Kind, expected);
+    Board board;
+    board.NewGame();
+    if (killFirst)
+        tickToDeath(board, index);
+    QVERIFY_RULE_ERROR(board.TickCell(qint16(index)), expected);
+}
+
+void BoardTest::conversionsAreChecked()
+{
+    QVERIFY_RULE_ERROR(NumberText::toSingle(QStringLiteral("X")), Kind::TypeMismatch);
+    QVERIFY_RULE_ERROR(NumberText::toSingle(QStringLiteral("")), Kind::TypeMismatch);
+    QVERIFY_RULE_ERROR(NumberText::toSingle(QStringLiteral("inf")), Kind::TypeMismatch);
+    QVERIFY_RULE_ERROR(NumberText::toSingle(QStringLiteral("1e39")), Kind::TypeMismatch);
+
+    constexpr float huge = std::numeric_limits<float>::max();
+    QVERIFY_RULE_ERROR(CheckedMath::single(huge * 2.0f), Kind::FloatingPoint);
+    QVERIFY_RULE_ERROR(CheckedMath::single(std::numeric_limits<float>::quiet_NaN()),
+                       Kind::FloatingPoint);
+    QCOMPARE(CheckedMath::single(-50.0f), -50.0f);
+
+    QVERIFY_RULE_ERROR(CheckedMath::roundToInt32(3.0e9f), Kind::Overflow);
+    QVERIFY_RULE_ERROR(CheckedMath::roundToInt32(-3.0e9f), Kind::Overflow);
+    QVERIFY_RULE_ERROR(CheckedMath::roundToInt32(std::numeric_limits<float>::quiet_NaN()),
+                       Kind::Overflow);
+}
+
+void BoardTest::roundingTiesToEven_data()
+{
+    QTest::addColumn<float>("value");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("950") << 950.0f << 950;
+    QTest::newRow("2.5 down") << 2.5f << 2;
+    QTest::newRow("3.5 up") << 3.5f << 4;
+    QTest::newRow("-2.5") << -2.5f << -2;
+    QTest::newRow("0.4") << 0.4f << 0;
+}
+
+void BoardTest::roundingTiesToEven()
+{
+    QFETCH(float, value);
+    QFETCH(int, expected);
+    QCOMPARE(CheckedMath::roundToInt32(value), expected);
+}
+
+QTEST_GUILESS_MAIN(BoardTest)
+#include "tst_board.moc"

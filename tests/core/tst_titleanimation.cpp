@@ -1,0 +1,130 @@
+#include "text/stringtable.h"
+#include "ui/main/titleanimation.h"
+
+#include <QTest>
+
+namespace {
+
+// The titles of the eleven typing ticks in the language of this run.
+QStringList typedTitles()
+{
+    QStringList titles{"Ka ludnik", "", "K", "Ka", "Ka ", "Ka l", "Ka lu"};
+    if (userLanguage() == Language::Czech)
+        titles << "Ka lud"
+               << "Ka ludn"
+               << "Ka ludni"
+               << "Ka ludnik";
+    else
+        titles << "Ka lum"
+               << "Ka lumb"
+               << "Ka lumbo"
+               << "Ka lumbor";
+    return titles;
+}
+
+QString tick(TitleAnimation &title)
+{
+    const std::optional<QString> text = title.NextTitle();
+    return text ? *text : QStringLiteral("<none>");
+}
+
+} // namespace
+
+class TitleAnimationTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void typesTheTitleTickByTick();
+    void holdsTheFixedTitleAfterTyping();
+    void unarmedTicksShowFrameZero();
+    void armDuringTypingDoesNotRestart();
+    void armLongAfterTypingReplaysFromFrameZero();
+    void armRightAfterTheLastFrameStartsAgain();
+};
+
+void TitleAnimationTest::typesTheTitleTickByTick()
+{
+    TitleAnimation title;
+    title.Arm();
+    QVERIFY(title.isRunning());
+    const QStringList expected = typedTitles();
+    for (int frame = 0; frame < expected.size(); ++frame) {
+        QCOMPARE(title.frame(), quint8(frame));
+        QCOMPARE(tick(title), expected.at(frame));
+    }
+    QVERIFY(!title.isRunning());
+    QCOMPARE(title.frame(), quint8(11));
+}
+
+void TitleAnimationTest::holdsTheFixedTitleAfterTyping()
+{
+    TitleAnimation title;
+    title.Arm();
+    for (int i = 0; i < 11; ++i)
+        title.NextTitle();
+    // English shows "Ka lumbor" for one tick only; from then on the Czech form stays.
+    for (int i = 0; i < 50; ++i) {
+        QCOMPARE(tick(title), QStringLiteral("Ka ludnik"));
+        QCOMPARE(title.frame(), quint8(0));
+        QCOMPARE(title.step(), quint8(0));
+    }
+}
+
+void TitleAnimationTest::unarmedTicksShowFrameZero()
+{
+    TitleAnimation title;
+    QCOMPARE(tick(title), QStringLiteral("Ka ludnik"));
+    QCOMPARE(tick(title), QStringLiteral("Ka ludnik"));
+    QCOMPARE(title.frame(), quint8(0));
+}
+
+void TitleAnimationTest::armDuringTypingDoesNotRestart()
+{
+    TitleAnimation title;
+    title.Arm();
+    for (int i = 0; i < 5; ++i)
+        title.NextTitle();
+    title.Arm();
+    QCOMPARE(tick(title), QStringLiteral("Ka l"));
+    title.Arm();
+    title.Arm();
+    const QStringList expected = typedTitles();
+    for (int frame = 6; frame <= 10; ++frame)
+        QCOMPARE(tick(title), expected.at(frame));
+    QCOMPARE(tick(title), QStringLiteral("Ka ludnik"));
+    QVERIFY(!title.isRunning());
+}
+
+void TitleAnimationTest::armLongAfterTypingReplaysFromFrameZero()
+{
+    TitleAnimation title;
+    title.Arm();
+    for (int i = 0; i < 40; ++i)
+        title.NextTitle();
+    title.Arm();
+    const QStringList expected = typedTitles();
+    for (int frame = 0; frame <= 10; ++frame)
+        QCOMPARE(tick(title), expected.at(frame));
+    QCOMPARE(tick(title), QStringLiteral("Ka ludnik"));
+}
+
+void TitleAnimationTest::armRightAfterTheLastFrameStartsAgain()
+{
+    // The tick that shows the last frame leaves the frame at 11. Arming then must start the
+    // typing again, not let the frame count on towards its 8-bit limit.
+    TitleAnimation title;
+    title.Arm();
+    for (int i = 0; i < 11; ++i)
+        title.NextTitle();
+    QCOMPARE(title.frame(), quint8(11));
+    title.Arm();
+    const QStringList expected = typedTitles();
+    for (int frame = 0; frame <= 10; ++frame)
+        QCOMPARE(tick(title), expected.at(frame));
+    for (int i = 0; i < 300; ++i)
+        QVERIFY(title.NextTitle().has_value());
+    QVERIFY(title.frame() <= 11);
+}
+
+QTEST_GUILESS_MAIN(TitleAnimationTest)
+#include "tst_titleanimation.moc"
