@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+
+// A picture shown at its own size, never stretched, with its top-left corner in twips.
+// Clicks on it stop at it and do nothing.
+class Picture : public QLabel {
+    Q_OBJECT
+
+public:
+    Picture(QWidget *parent, float left, float top);
+
+    // Shares `picture` (no copy of its pixels) and takes its size.
+    void setPicture(const QPixmap &picture);
+    QPixmap picture() const { return m_picture; }
+
+    // Loads a picture from the program's resources, taking a @2x variant on a screen
+    // that is scaled to more than 100 %.
+    static QPixmap load(const QString &path, qreal devicePixelRatio);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QPixmap m_picture;
+};

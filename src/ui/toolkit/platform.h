@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+// Everything the windows ask of the desktop. The program runs on QtPlatform; tests install a
+// recording one and observe beeps, addresses opened and requests to end.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual void beep() = 0;
+    // Fire and forget: whether the desktop managed to open it is not reported.
+    virtual void openUrl(const QUrl &url) = 0;
+    // Ends the program at once: every window closes, and no further handler runs.
+    virtual void endProgram(int exitStatus) = 0;
+    // Tells the user about an error that the program cannot go on from.
+    virtual void reportFatalError(const QString &message) = 0;
+    // True once the program is on its way out: events still queued are dropped.
+    virtual bool isEnding() const = 0;
+
+    static Platform &current();
+    // Makes `platform` current and returns the one it replaces; nullptr restores QtPlatform.
+    static Platform *install(Platform *platform);
+};
+
+class QtPlatform : public Platform {
+public:
+    void beep() override;
+    void openUrl(const QUrl &url) override;
+    void endProgram(int exitStatus) override;
+    void reportFatalError(const QString &message) override;
+    bool isEnding() const override { return m_ending; }
+
+private:
+    void hideAllWindows();
+
+    bool m_ending = false;
+};
