@@ -2,6 +2,7 @@
 
 #include "ui/main/form1.h"
 #include "ui/toolkit/fonts.h"
+#include "ui/toolkit/form.h"
 #include "ui/toolkit/platform.h"
 
 #include <QIcon>
@@ -18,10 +19,25 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     Fonts::installSubstitutions();
 }
 
+namespace {
+
+bool belongsToAForm(const QObject *object)
+{
+    for (; object; object = object->parent()) {
+        if (qobject_cast<const Form *>(object))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 bool Application::notify(QObject *receiver, QEvent *event)
 {
-    // Once the program is ending, no timer of any window ticks again.
-    if (event->type() == QEvent::Timer && Platform::current().isEnding())
+    // Once the program is ending, no timer of any window ticks again; the error message's own
+    // timers, if any, still run.
+    if (event->type() == QEvent::Timer && Platform::current().isEnding() &&
+        belongsToAForm(receiver))
         return true;
     try {
         return QApplication::notify(receiver, event);
