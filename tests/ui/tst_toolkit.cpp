@@ -208,6 +208,7 @@ void ToolkitTest::formIsBuiltAnewOnEveryLoad()
     QPointer<Label> first = form.label;
     form.close();
     QCOMPARE(form.unloads, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(first.isNull()); // the controls are dropped
     QVERIFY(!form.isLoaded());
 

@@ -89,7 +89,9 @@ void Form::Unload()
         return;
     m_unloading = true;
     hide();
-    delete m_surface;
+    // Later, not now: the unload may come from a handler of one of the controls being dropped.
+    m_surface->hide();
+    m_surface->deleteLater();
     m_surface = nullptr;
     m_unloading = false;
     Q_EMIT unloaded();
