@@ -15,12 +15,14 @@ public:
     RecordingPlatform &operator=(const RecordingPlatform &) = delete;
 
     void beep() override { ++beeps; }
+    void announce(QWidget *widget) override { announced.append(widget); }
     void openUrl(const QUrl &url) override { openedUrls.append(url); }
     void endProgram(int exitStatus) override { endRequests.append(exitStatus); }
     void reportFatalError(const QString &message) override { fatalErrors.append(message); }
     bool isEnding() const override { return !endRequests.isEmpty(); }
 
     int beeps = 0;
+    QList<QWidget *> announced;
     QList<QUrl> openedUrls;
     QList<int> endRequests;
     QStringList fatalErrors;

@@ -9,6 +9,7 @@
 #include "ui/toolkit/picture.h"
 #include "ui/toolkit/timer.h"
 
+#include <QAccessible>
 #include <QTest>
 
 namespace {
@@ -74,6 +75,13 @@ private Q_SLOTS:
     void helpAndAboutWorkAfterTheGame();
     void spaceOnTheHiddenButtonOpensNameEntry();
     void quitAndCloseAskTheProgramToEnd();
+    void ctrlNStartsAGameAndCtrlQQuits();
+
+    void cellsReadTheirPlaceAndCount();
+    void commandLabelsReadAsButtons();
+    void coveredCommandsCannotBePressedBySpeech();
+    void scoreLineReadsItsScore();
+    void gameOverIsAnnounced();
 
 private:
     std::unique_ptr<RecordingPlatform> m_platform;
@@ -435,6 +443,98 @@ void Form1Test::quitAndCloseAskTheProgramToEnd()
     QCOMPARE(m_platform->endRequests, QList<int>{0});
     m_form->close();
     QCOMPARE(m_platform->endRequests, (QList<int>{0, 0}));
+}
+
+void Form1Test::ctrlNStartsAGameAndCtrlQQuits()
+{
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QTest::keyClick(m_form.get(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(m_form->board().phase(), GamePhase::Running);
+    QVERIFY(m_form->Image2->isVisible());
+    QCOMPARE(m_platform->endRequests, QList<int>{});
+    QTest::keyClick(m_form.get(), Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(m_platform->endRequests, QList<int>{0});
+}
+
+void Form1Test::cellsReadTheirPlaceAndCount()
+{
+    Form1 &form = *m_form;
+    QAccessibleInterface *cell = QAccessible::queryAccessibleInterface(form.Command1[5]);
+    QVERIFY(cell);
+    QCOMPARE(cell->role(), QAccessible::Button);
+    const QString name =
+        czech() ? QStringLiteral("Řádek 2, sloupec 3") : QStringLiteral("Row 2, column 3");
+    QCOMPARE(cell->text(QAccessible::Name), name);
+    QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("10"));
+
+    form.Label1_Click();
+    tick(form, 5);
+    QCOMPARE(cell->text(QAccessible::Name), name); // the name stays; the count is the description
+    QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("9"));
+    tickToDeath(form, 5);
+    QCOMPARE(cell->text(QAccessible::Description),
+             czech() ? QStringLiteral("mrtvé") : QStringLiteral("dead"));
+}
+
+void Form1Test::commandLabelsReadAsButtons()
+{
+    Form1 &form = *m_form;
+    for (Label *command : {form.Label1, form.Label3, form.Label4, form.Label5}) {
+        QAccessibleInterface *label = QAccessible::queryAccessibleInterface(command);
+        QVERIFY(label);
+        QCOMPARE(label->role(), QAccessible::Button);
+        QCOMPARE(label->text(QAccessible::Name), command->text());
+        QVERIFY(label->actionInterface());
+        QVERIFY(label->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+    }
+    QAccessibleInterface *newGame = QAccessible::queryAccessibleInterface(form.Label1);
+    newGame->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(form.board().phase(), GamePhase::Running);
+}
+
+void Form1Test::coveredCommandsCannotBePressedBySpeech()
+{
+    Form1 &form = *m_form;
+    form.Label1_Click();
+    QAccessibleInterface *about = QAccessible::queryAccessibleInterface(form.Label4);
+    QVERIFY(about->state().disabled);
+    const int opened = modalWindowsOpenedBy(
+        [&] { about->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); });
+    QCOMPARE(opened, 0);
+    QVERIFY(!QAccessible::queryAccessibleInterface(form.Label5)->state().disabled);
+
+    for (int i = 0; i < Board::CellCount; ++i)
+        tickToDeath(form, i);
+    QVERIFY(!about->state().disabled);
+    const int openedAfter = modalWindowsOpenedBy(
+        [&] { about->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); });
+    QCOMPARE(openedAfter, 1);
+}
+
+void Form1Test::scoreLineReadsItsScore()
+{
+    Form1 &form = *m_form;
+    QAccessibleInterface *score = QAccessible::queryAccessibleInterface(form.Label2);
+    QCOMPARE(score->role(), QAccessible::StaticText);
+    QCOMPARE(score->text(QAccessible::Name),
+             czech() ? QStringLiteral("Skóre") : QStringLiteral("Score"));
+    QCOMPARE(score->text(QAccessible::Description), QStringLiteral("0"));
+    form.Label1_Click();
+    QTest::mouseClick(form.Command1[3], Qt::LeftButton);
+    QTest::mouseClick(form.Command1[4], Qt::LeftButton);
+    QCOMPARE(score->text(QAccessible::Description), QStringLiteral("20"));
+}
+
+void Form1Test::gameOverIsAnnounced()
+{
+    Form1 &form = *m_form;
+    form.Label1_Click();
+    for (int i = 0; i < Board::CellCount - 1; ++i)
+        tickToDeath(form, i);
+    QVERIFY(m_platform->announced.isEmpty());
+    tickToDeath(form, 8);
+    QCOMPARE(m_platform->announced, QList<QWidget *>{form.Label6});
 }
 
 QTEST_MAIN(Form1Test)

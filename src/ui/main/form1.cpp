@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "accessibletexts.h"
+#include "board/numbertext.h"
 #include "text/stringtable.h"
 #include "ui/dialogs/form2.h"
 #include "ui/dialogs/form3.h"
@@ -13,6 +15,7 @@
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QShortcut>
 
 namespace {
 
@@ -36,6 +39,13 @@ Form1::Form1()
     setWindowTitle(QStringLiteral("Ka ludnik"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
     Load();
+
+    // The usual desktop keys for a new game and for quitting; help and about have none, as
+    // they are meant to be out of reach while a game runs.
+    auto *newGame = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
+    connect(newGame, &QShortcut::activated, this, &Form1::Label1_Click);
+    auto *quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quit, &QShortcut::activated, this, &Form1::Label5_Click);
 }
 
 Form1::~Form1() = default;
@@ -92,6 +102,8 @@ void Form1::buildControls(QWidget *surface)
         Command1[i] = new Button(surface, i, QStringLiteral("10"), CellLeft + CellPitch * (i % 3),
                                  CellTop + CellPitch * (i / 3), CellSize, CellSize);
         Command1[i]->setFont(cellFont);
+        Command1[i]->setAccessibleName(AccessibleTexts::cell(i / 3 + 1, i % 3 + 1));
+        Command1[i]->setAccessibleDescription(AccessibleTexts::cellCount(Command1[i]->text()));
         Command1[i]->setEnabled(false);
         connect(Command1[i], &Button::clickedAt, this, &Form1::Command1_Click);
 
@@ -106,6 +118,11 @@ void Form1::buildControls(QWidget *surface)
 
     Timer2 = new Timer(surface, 0, TitleTimerInterval, true);
     connect(Timer2, &Timer::tick, this, &Form1::Timer2_Timer);
+
+    for (Label *command : {Label1, Label3, Label4, Label5})
+        command->setActsAsButton(true);
+    Label2->setAccessibleName(AccessibleTexts::score());
+    Label2->setAccessibleDescription(QStringLiteral("0"));
 
     connect(Label1, &Label::clicked, this, &Form1::Label1_Click);
     connect(Label3, &Label::clicked, this, &Form1::Label3_Click);
@@ -137,7 +154,7 @@ void Form1::Label1_Click()
     for (int i = 0; i < Board::CellCount; ++i)
         showCell(i, true);
     Image2->show();
-    Label2->setCaption(m_board.ScoreText());
+    showScore();
     Label6->hide();
     m_title.Arm();
 }
@@ -165,7 +182,7 @@ void Form1::Command1_Click(int index)
         return;
     case ClickOutcome::Scored:
         showCell(index, true);
-        Label2->setCaption(m_board.ScoreText());
+        showScore();
         return;
     case ClickOutcome::Killed:
         showCell(index, false);
@@ -205,6 +222,13 @@ void Form1::showCell(int index, bool restartPeriod)
     Button *button = Command1.at(std::size_t(index));
     button->setText(cell.caption);
     button->setEnabled(cell.enabled);
+    button->setAccessibleDescription(AccessibleTexts::cellCount(cell.caption));
+}
+
+void Form1::showScore()
+{
+    Label2->setCaption(m_board.ScoreText());
+    Label2->setAccessibleDescription(NumberText::fromSingle(m_board.score()));
 }
 
 void Form1::showGameOver()
@@ -212,4 +236,5 @@ void Form1::showGameOver()
     Label6->show();
     Image2->hide();
     Platform::current().beep();
+    Platform::current().announce(Label6);
 }

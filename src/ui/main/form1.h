@@ -66,6 +66,8 @@ private:
     // Shows cell `index` on its button and timer; `restartPeriod` starts its timer's period
     // afresh, as after a new game or an accepted click, which put the countdown back to "10".
     void showCell(int index, bool restartPeriod);
+    // The score line, written only after a new game and after a click that scored.
+    void showScore();
     void showGameOver();
 
     Board m_board;

@@ -1,5 +1,6 @@
 #include "label.h"
 
+#include "accessibility.h"
 #include "twips.h"
 
 #include <QMouseEvent>
@@ -8,6 +9,7 @@ Label::Label(QWidget *parent, const QString &designText, const LabelStyle &style
              float top, float width, float height)
     : QLabel(parent), m_left(left), m_top(top), m_autoSize(style.autoSize)
 {
+    Accessibility::install();
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
     setMouseTracking(true);
@@ -26,6 +28,11 @@ void Label::setCaption(const QString &text)
     setText(text);
     if (m_autoSize)
         resize(sizeHint());
+}
+
+void Label::setActsAsButton(bool actsAsButton)
+{
+    m_actsAsButton = actsAsButton;
 }
 
 void Label::setTextColor(const QColor &color)

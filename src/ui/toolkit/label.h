@@ -25,6 +25,10 @@ public:
     void setTextColor(const QColor &color);
     QColor textColor() const;
 
+    // A label that acts as a command reads to screen readers as a push button.
+    void setActsAsButton(bool actsAsButton);
+    bool actsAsButton() const { return m_actsAsButton; }
+
     float leftTwips() const { return m_left; }
     float topTwips() const { return m_top; }
     void setLeftTwips(float left);
@@ -46,4 +50,5 @@ private:
     float m_top;
     bool m_autoSize;
     bool m_pressed = false;
+    bool m_actsAsButton = false;
 };

@@ -1,5 +1,6 @@
 #include "platform.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -34,6 +35,12 @@ Platform *Platform::install(Platform *platform)
 void QtPlatform::beep()
 {
     QApplication::beep();
+}
+
+void QtPlatform::announce(QWidget *widget)
+{
+    QAccessibleEvent event(widget, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
 }
 
 void QtPlatform::openUrl(const QUrl &url)

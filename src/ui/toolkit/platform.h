@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+class QWidget;
+
 // Everything the windows ask of the desktop. The program runs on QtPlatform; tests install a
 // recording one and observe beeps, addresses opened and requests to end.
 class Platform {
@@ -10,6 +12,8 @@ public:
     virtual ~Platform() = default;
 
     virtual void beep() = 0;
+    // Tells screen readers that `widget`, just shown, needs the user's attention.
+    virtual void announce(QWidget *widget) = 0;
     // Fire and forget: whether the desktop managed to open it is not reported.
     virtual void openUrl(const QUrl &url) = 0;
     // Ends the program at once: every window closes, and no further handler runs.
@@ -27,6 +31,7 @@ public:
 class QtPlatform : public Platform {
 public:
     void beep() override;
+    void announce(QWidget *widget) override;
     void openUrl(const QUrl &url) override;
     void endProgram(int exitStatus) override;
     void reportFatalError(const QString &message) override;

@@ -1,0 +1,78 @@
+#include "accessibility.h"
+
+#include "label.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace {
+
+// A label reads as static text, or, when it acts as a command, as a push button whose press
+// action is its click. Decided on every question, as the interface outlives later changes.
+class LabelAccessible : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(Label *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QAccessible::Role role() const override
+    {
+        return label()->actsAsButton() ? QAccessible::Button : QAccessible::StaticText;
+    }
+
+    QString text(QAccessible::Text type) const override
+    {
+        if (type == QAccessible::Name && label()->accessibleName().isEmpty())
+            return label()->text();
+        return QAccessibleWidget::text(type);
+    }
+
+    // A label that something in front covers takes no clicks, so it cannot be pressed either.
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (label()->actsAsButton() && isCovered())
+            state.disabled = true;
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        return label()->actsAsButton() ? QStringList{pressAction()} : QStringList{};
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && label()->actsAsButton() && !isCovered())
+            Q_EMIT label()->clicked();
+    }
+
+private:
+    Label *label() const { return static_cast<Label *>(widget()); }
+
+    bool isCovered() const
+    {
+        const QWidget *parent = label()->parentWidget();
+        return parent && parent->childAt(label()->geometry().center()) != label();
+    }
+};
+
+QAccessibleInterface *labelFactory(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("Label"))
+        return nullptr;
+    return new LabelAccessible(static_cast<Label *>(object));
+}
+
+} // namespace
+
+namespace Accessibility {
+
+void install()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(labelFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace Accessibility
