@@ -1,11 +1,10 @@
 #include "application.h"
 
 #include "ui/main/form1.h"
+#include "ui/main/pictures.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/platform.h"
-
-#include <QIcon>
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
@@ -14,7 +13,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setApplicationVersion(QStringLiteral(KALUDNIK_VERSION));
     setOrganizationDomain(QStringLiteral("example.org"));
     setDesktopFileName(QStringLiteral("org.example.kaludnik"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
+    setWindowIcon(Pictures::applicationIcon());
     setQuitOnLastWindowClosed(false); // the main window's unload ends the program
     Fonts::installSubstitutions();
 }

@@ -2,12 +2,12 @@
 
 #include "text/stringtable.h"
 #include "ui/main/form1.h"
+#include "ui/main/pictures.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/picture.h"
 
 #include <QGuiApplication>
-#include <QIcon>
 
 namespace {
 
@@ -35,7 +35,7 @@ Form2::Form2(Form1 &form1)
     : Form(Frame::FixedToolWindow, 5310, 5715, QColor(0x40, 0x40, 0x40)), m_form1(form1)
 {
     setWindowTitle(QStringLiteral("Nápověda"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
+    setWindowIcon(Pictures::applicationIcon());
 }
 
 void Form2::buildControls(QWidget *surface)

@@ -1,12 +1,12 @@
 #include "form3.h"
 
 #include "text/stringtable.h"
+#include "ui/main/pictures.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/picture.h"
 #include "ui/toolkit/platform.h"
 
-#include <QIcon>
 #include <QUrl>
 
 namespace {
@@ -37,7 +37,7 @@ LabelStyle plainStyle()
 Form3::Form3() : Form(Frame::FixedToolWindow, 4590, 2490, Qt::black)
 {
     setWindowTitle(QStringLiteral("O hře"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
+    setWindowIcon(Pictures::applicationIcon());
 }
 
 void Form3::buildControls(QWidget *surface)

@@ -2,6 +2,7 @@
 
 #include "accessibletexts.h"
 #include "board/numbertext.h"
+#include "pictures.h"
 #include "text/stringtable.h"
 #include "ui/dialogs/form2.h"
 #include "ui/dialogs/form3.h"
@@ -14,7 +15,6 @@
 #include "ui/toolkit/timer.h"
 
 #include <QGuiApplication>
-#include <QIcon>
 #include <QShortcut>
 
 namespace {
@@ -37,7 +37,7 @@ Form1::Form1()
     : Form(Frame::FixedSingle, 8610, 5505, QGuiApplication::palette().color(QPalette::Button))
 {
     setWindowTitle(QStringLiteral("Ka ludnik"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
+    setWindowIcon(Pictures::applicationIcon());
     Load();
 
     // The usual desktop keys for a new game and for quitting; help and about have none, as
@@ -75,8 +75,7 @@ void Form1::buildControls(QWidget *surface)
 {
     // Built from the back of the stacking order to the front; the buttons come last, in front.
     Image1 = new Picture(surface, -240, -480);
-    Image1->setPicture(
-        Picture::load(QStringLiteral(":/pictures/background.jpg"), surface->devicePixelRatioF()));
+    Image1->setPicture(Picture::load(Pictures::Background, surface->devicePixelRatioF()));
 
     const LabelStyle command = commandStyle();
     Label1 = new Label(surface, QStringLiteral("Label1"), command, 2640, 2640, 1275, 360);
@@ -93,8 +92,7 @@ void Form1::buildControls(QWidget *surface)
     Label6->hide();
 
     Image2 = new Picture(surface, 2520, 3000);
-    Image2->setPicture(
-        Picture::load(QStringLiteral(":/pictures/play.gif"), surface->devicePixelRatioF()));
+    Image2->setPicture(Picture::load(Pictures::Play, surface->devicePixelRatioF()));
     Image2->hide();
 
     const QFont cellFont = Fonts::design(Fonts::SansSerif, 17.25, true);

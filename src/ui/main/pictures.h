@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+// The game's pictures, built into the program.
+namespace Pictures {
+
+inline const QString Background = QStringLiteral(":/pictures/background.jpg");
+inline const QString Play = QStringLiteral(":/pictures/play.gif");
+
+// The two-square icon: its exact 32 × 32 pixels, with larger drawings of it for scaled screens
+// and bigger title bars.
+QIcon applicationIcon();
+
+} // namespace Pictures
