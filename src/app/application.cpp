@@ -9,7 +9,6 @@
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("kaludnik"));
-    setApplicationDisplayName(QString());
     setApplicationVersion(QStringLiteral(KALUDNIK_VERSION));
     setOrganizationDomain(QStringLiteral("example.org"));
     setDesktopFileName(QStringLiteral("org.example.kaludnik"));

@@ -26,6 +26,17 @@ bool tickToDeath(Board &board, int index)
     return gameOver;
 }
 
+// After a new game: every cell live at "10" with the starting period.
+void verifyEveryCellStartsAfresh(const Board &board)
+{
+    for (const Cell &cell : board.cells()) {
+        QVERIFY(isLive(cell));
+        QCOMPARE(cell.caption, QStringLiteral("10"));
+        QCOMPARE(cell.interval, 1000.0f);
+        QCOMPARE(cell.timerInterval, 1000);
+    }
+}
+
 QString expectedScoreText(const char *digits)
 {
     const QString prefix = userLanguage() == Language::Czech ? QStringLiteral("S k ó r e : ")
@@ -101,12 +112,7 @@ void BoardTest::newGameStartsEveryCell()
     board.NewGame();
     QCOMPARE(board.phase(), GamePhase::Running);
     QCOMPARE(board.score(), 0.0f);
-    for (const Cell &cell : board.cells()) {
-        QCOMPARE(cell.caption, QStringLiteral("10"));
-        QVERIFY(isLive(cell));
-        QCOMPARE(cell.interval, 1000.0f);
-        QCOMPARE(cell.timerInterval, 1000);
-    }
+    verifyEveryCellStartsAfresh(board);
 }
 
 void BoardTest::newGameMidGameResetsEverythingButTheClickMemory()
@@ -124,12 +130,7 @@ void BoardTest::newGameMidGameResetsEverythingButTheClickMemory()
     QCOMPARE(board.phase(), GamePhase::Running);
     QCOMPARE(board.score(), 0.0f);
     QCOMPARE(board.lastClicked(), quint8(5));
-    for (const Cell &cell : board.cells()) {
-        QVERIFY(isLive(cell));
-        QCOMPARE(cell.caption, QStringLiteral("10"));
-        QCOMPARE(cell.interval, 1000.0f);
-        QCOMPARE(cell.timerInterval, 1000);
-    }
+    verifyEveryCellStartsAfresh(board);
 }
 
 void BoardTest::acceptedClickResetsSpeedsUpAndScores()
