@@ -4,6 +4,8 @@
 set -euo pipefail
 
 program=$(readlink -f "$1")
+# Non-ASCII titles ("Nápověda", "Skóre") reach xdotool intact only under a UTF-8 locale.
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
 if [ -z "${KALUDNIK_E2E_INNER:-}" ]; then
     export KALUDNIK_E2E_INNER=1
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
@@ -85,6 +87,16 @@ read_titles() {
     done
 }
 
+# Clicks in the main window while the titles are being read, so that the first change is not missed.
+click_reading_titles() { # click_reading_titles <x> <y>
+    read_titles >"$work/titles" &
+    local reader=$!
+    sleep 0.1
+    xdotool mousemove --window "$wid" "$1" "$2" click 1
+    wait "$reader"
+    cat "$work/titles"
+}
+
 # --- The main window and the typed title, Czech ---
 # The typing at start-up may be over before the window is found; a new game replays it.
 start cs
@@ -94,8 +106,7 @@ check "client area is 574x367 (saw $geometry)" test "$geometry" = "574x367"
 sleep 1.5
 
 grid_shot "$work/before.png"
-xdotool mousemove --window "$wid" 190 185 click 1
-titles=$(read_titles)
+titles=$(click_reading_titles 190 185)
 check "the new-game command changes the grid" until_changed "$work/before.png" "$work/after.png"
 check "title typed out again in Czech (saw: $titles)" \
     test "${titles#*Ka ludnik||K|Ka|Ka |Ka l|Ka lu|Ka lud|Ka ludn|Ka ludni|Ka ludnik|}" != "$titles"
@@ -108,8 +119,7 @@ check "exit status 0 (saw $status)" test "$status" -eq 0
 # --- English title ---
 start en
 sleep 1.5
-xdotool mousemove --window "$wid" 190 185 click 1
-titles=$(read_titles)
+titles=$(click_reading_titles 190 185)
 check "English title shows Ka lumbor, then Ka ludnik (saw: $titles)" \
     test "${titles#*Ka ludnik||K|Ka|Ka |Ka l|Ka lu|Ka lum|Ka lumb|Ka lumbo|Ka lumbor|Ka ludnik|}" != "$titles"
 stop
