@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QMouseEvent>
+#include <QPixmapCache>
 
 // The client area. Moves that a control lets through still arrive here, so only a move over
 // no control counts as a move over the bare surface.
@@ -93,6 +94,10 @@ void Form::Unload()
     m_surface->hide();
     m_surface->deleteLater();
     m_surface = nullptr;
+    // The style caches drawings of buttons keyed by their palette, and every loading gives new
+    // buttons a new palette: without this, each opening of a window with a button would leave
+    // a drawing behind, up to the cache's limit of megabytes.
+    QPixmapCache::clear();
     m_unloading = false;
     Q_EMIT unloaded();
 }
