@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with warnings as errors and runs every test, headless.
+# Installs what is missing, builds with warnings as errors and runs every test, headless; then
+# does the same under the sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 cmake --preset ci
 cmake --build --preset ci -j "$(nproc)"
 ctest --preset ci -j "$(nproc)"
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, leaks checked.
+cmake --preset asan
+cmake --build --preset asan -j "$(nproc)"
+ctest --preset asan -j "$(nproc)"

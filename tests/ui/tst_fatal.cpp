@@ -29,6 +29,14 @@ void force(Form1 &form, const QString &failure)
         while (form.Command1[0]->isEnabled())
             form.Timer1_Timer(0);
         form.Timer1_Timer(0); // a tick of the dead cell reads "X"
+    } else if (failure == QLatin1String("tick")) {
+        form.Timer1_Timer(-1);
+    } else if (failure == QLatin1String("period")) {
+        CheckedMath::roundToInt32(3.0e9f);
+    } else if (failure == QLatin1String("modal")) {
+        // Raised inside the help window's own event loop, which must not keep the program alive.
+        QTimer::singleShot(0, &form, [&form] { form.Command1_Click(9); });
+        form.Label3_Click();
     } else if (failure == QLatin1String("floating")) {
         CheckedMath::single(std::numeric_limits<float>::max() * 2.0f);
     } else if (failure == QLatin1String("text")) {
@@ -68,7 +76,10 @@ void FatalErrorTest::escapedErrorEndsTheProgram_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("index out of range") << "subscript" << "Subscript out of range";
     QTest::newRow("16-bit overflow") << "overflow" << "Overflow";
+    QTest::newRow("tick index out of range") << "tick" << "Subscript out of range";
     QTest::newRow("tick of a dead cell") << "mismatch" << "Type mismatch";
+    QTest::newRow("period beyond 32 bits") << "period" << "Overflow";
+    QTest::newRow("behind a modal window") << "modal" << "Subscript out of range";
     QTest::newRow("floating point") << "floating" << "Floating-point error";
     QTest::newRow("missing text") << "text" << "no text number 1007";
 }

@@ -1,0 +1,609 @@
+// The real windows under a long stream of random input: mouse clicks and keys through the
+// windows, as the window system delivers them, timer ticks, the dialogs opened and closed, and
+// text of every kind typed into the name box. After every event the board must agree with a
+// second account of the rules and keep its invariants, and the window must show the board.
+//
+//   KALUDNIK_SOAK_SEED=<n>    the seed of the random input (printed at the start)
+//   KALUDNIK_SOAK_EVENTS=<n>  events in the random run (default 100,000)
+//
+// The cell timers also run for real during the soak, so a seed repeats the input, not every
+// tick.
+#include "../property/boardwatch.h"
+#include "../support/modalcloser.h"
+#include "../support/recordingplatform.h"
+#include "text/stringtable.h"
+#include "ui/dialogs/form2.h"
+#include "ui/dialogs/form3.h"
+#include "ui/dialogs/form4.h"
+#include "ui/main/form1.h"
+#include "ui/toolkit/button.h"
+#include "ui/toolkit/label.h"
+#include "ui/toolkit/picture.h"
+#include "ui/toolkit/timer.h"
+
+#include <QElapsedTimer>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QShortcut>
+#include <QTest>
+
+#include <memory>
+#include <random>
+
+namespace {
+
+constexpr qint64 DefaultEvents = 100'000;
+constexpr int DialogCycles = 1000;
+
+quint64 seedToUse()
+{
+    bool ok = false;
+    const quint64 seed = qEnvironmentVariable("KALUDNIK_SOAK_SEED").toULongLong(&ok);
+    if (ok)
+        return seed;
+    std::random_device device;
+    return (quint64(device()) << 32) ^ device();
+}
+
+qint64 eventsToRun()
+{
+    bool ok = false;
+    const qint64 events = qEnvironmentVariable("KALUDNIK_SOAK_EVENTS").toLongLong(&ok);
+    return ok && events > 0 ? events : DefaultEvents;
+}
+
+// Drops the controls of closed windows now, as the event loop would between two events.
+void dropClosedControls()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Texts that have broken text boxes elsewhere: scripts that shape, combine and run right to
+// left, characters outside the basic plane, broken surrogates, controls and invisible marks.
+QStringList unusualTexts()
+{
+    QString zalgo = QStringLiteral("Z");
+    for (int i = 0; i < 400; ++i)
+        zalgo += QChar(char16_t(0x0300 + i % 0x70));
+    return {
+        QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy"),
+        QStringLiteral("שלום עולם 123 مرحبا بالعالم abc"),
+        QStringLiteral("\u202Eevil\u202C \u2067isolated\u2069 \u200F\u200E"),
+        QStringLiteral("👩‍👩‍👧‍👦🇨🇿🇺🇳👍🏽1️⃣🏳️‍🌈"),
+        QStringLiteral("𝕳𝖊𝖑𝖑𝖔 𓀀𓀁 漢字かなカナ한국어 क्षत्रज्ञ สวัสดี བོད་ཡིག"),
+        QString(QChar(char16_t(0xD800))) + QStringLiteral("lone") + QChar(char16_t(0xDFFF)) +
+            QChar(char16_t(0xDC00)) + QChar(char16_t(0xD800)),
+        QStringLiteral("tab\tnew\nline\rreturn") + QChar(u'\0') + QStringLiteral("nul\x1b\u0085"),
+        QStringLiteral("\u200B\u200C\u200D\uFEFF\u2060\u2028\u2029\u00AD"),
+        QStringLiteral("\uFFFE\uFFFF\uE000\uFFFD") + QString::fromUcs4(U"\U0010FFFF\U000E0001"),
+        zalgo,
+    };
+}
+
+QtMessageHandler passOn = nullptr;
+
+// Two remarks that say nothing about the game: the offscreen platform cannot raise a window, and
+// scripts without a font here are drawn without shaping. Thousands of them would bury the rest.
+void dropPlatformRemarks(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (text.contains(QLatin1String("This plugin does not support raise()")) ||
+        text.contains(QLatin1String("OpenType support missing for")))
+        return;
+    passOn(type, context, text);
+}
+
+} // namespace
+
+class SoakTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void randomInputKeepsTheBoardSound();
+    void eachDialogOpensAndClosesAThousandTimes();
+
+private:
+    // The program starts afresh: a new main window, as after the end of the last run.
+    void startProgram();
+    // Connects after the window's own handlers, so each step reaches the account after the board.
+    void follow();
+    // The first problem found since the last call: the board, its account or the window's view.
+    QString problem();
+    QString windowShowsTheBoard() const;
+    qint64 gameOvers() const;
+    void note(const QString &found);
+
+    void randomEvent();
+    void clickMain(QWidget *control);
+    void clickIn(QWidget *window, QWidget *control);
+    void keyOnMain();
+    void openNameEntry();
+    void nameEntryEvent();
+    void typeUnusualText(QLineEdit *box);
+    void whileModal(QWidget *modal);
+    void tickRunningCell();
+
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
+    double uniform() { return std::uniform_real_distribution<double>(0.0, 1.0)(m_random); }
+    QPoint pointIn(const QWidget *control);
+
+    quint64 m_seed = 0;
+    std::mt19937_64 m_random;
+    std::unique_ptr<RecordingPlatform> m_platform;
+    std::unique_ptr<Form1> m_form;
+    QPointer<Form4> m_entry;
+    BoardWatch m_watch;
+    qint64 m_gameOversAtStart = 0;
+    QString m_problem;
+    QStringList m_texts;
+
+    // What the run covered.
+    qint64 m_modalsOpened = 0;
+    qint64 m_nameEntriesOpened = 0;
+    qint64 m_programEnds = 0;
+    qint64 m_longTexts = 0;
+
+    int m_style = 0;
+    int m_eventsInStyle = 0;
+};
+
+void SoakTest::initTestCase()
+{
+    m_seed = seedToUse();
+    m_random.seed(m_seed);
+    m_texts = unusualTexts();
+    passOn = qInstallMessageHandler(dropPlatformRemarks);
+    qInfo("seed %llu (KALUDNIK_SOAK_SEED=%llu repeats this input)", m_seed, m_seed);
+}
+
+void SoakTest::init()
+{
+    startProgram();
+}
+
+void SoakTest::cleanup()
+{
+    m_form.reset();
+    dropClosedControls();
+    m_platform.reset();
+}
+
+void SoakTest::startProgram()
+{
+    m_form.reset();
+    dropClosedControls();
+    // The old desktop goes first: each puts back the one it replaced.
+    m_platform.reset();
+    m_platform = std::make_unique<RecordingPlatform>();
+    m_form = std::make_unique<Form1>();
+    m_form->move(0, 0);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    m_watch.freshBoard();
+    m_gameOversAtStart = gameOvers();
+    follow();
+}
+
+void SoakTest::follow()
+{
+    Form1 &form = *m_form;
+    const Board &board = form.board();
+    for (int i = 0; i < Board::CellCount; ++i) {
+        connect(form.Command1[i], &Button::clickedAt, this,
+                [this, &board](int index) { note(m_watch.sawClick(board, index)); });
+        connect(form.Timer1[i], &Timer::tick, this,
+                [this, &board](int index) { note(m_watch.sawTick(board, index)); });
+    }
+    connect(form.Label1, &Label::clicked, this,
+            [this, &board] { note(m_watch.sawNewGame(board)); });
+    // The keys for a new game reach the same handler.
+    for (QShortcut *shortcut : form.findChildren<QShortcut *>()) {
+        if (shortcut->key() == QKeySequence(Qt::CTRL | Qt::Key_N))
+            connect(shortcut, &QShortcut::activated, this,
+                    [this, &board] { note(m_watch.sawNewGame(board)); });
+    }
+}
+
+void SoakTest::note(const QString &found)
+{
+    if (m_problem.isEmpty() && !found.isEmpty())
+        m_problem = found + QStringLiteral("\nboard: ") + BoardWatch::describe(m_form->board());
+}
+
+QString SoakTest::problem()
+{
+    if (m_problem.isEmpty())
+        note(m_watch.check(m_form->board()));
+    if (m_problem.isEmpty())
+        note(windowShowsTheBoard());
+    return std::exchange(m_problem, QString());
+}
+
+QString SoakTest::windowShowsTheBoard() const
+{
+    const Form1 &form = *m_form;
+    const Board &board = form.board();
+    for (int i = 0; i < Board::CellCount; ++i) {
+        const Cell &cell = board.cell(i);
+        const Button *button = form.Command1[i];
+        const Timer *timer = form.Timer1[i];
+        if (button->text() != cell.caption || button->isEnabled() != cell.enabled ||
+            timer->interval() != cell.timerInterval || timer->isEnabled() != cell.timerEnabled ||
+            timer->isRunning() != (cell.timerEnabled && cell.timerInterval > 0))
+            return QStringLiteral("cell %1 shows \"%2\"%3, timer %4 ms%5%6")
+                .arg(i)
+                .arg(button->text(), QLatin1String(button->isEnabled() ? "" : " disabled"))
+                .arg(timer->interval())
+                .arg(QLatin1String(timer->isEnabled() ? " enabled" : " disabled"),
+                     QLatin1String(timer->isRunning() ? " running" : " stopped"));
+    }
+    if (form.Image2->isHidden() == (board.phase() == GamePhase::Running))
+        return QStringLiteral("the play picture does not follow the phase");
+    if (form.Label6->isHidden() == (board.phase() == GamePhase::Over))
+        return QStringLiteral("the game-over label does not follow the phase");
+    const QString score = board.phase() == GamePhase::Idle ? LoadText(1012) : board.ScoreText();
+    if (form.Label2->text() != score)
+        return QStringLiteral("score line \"%1\", expected \"%2\"").arg(form.Label2->text(), score);
+    if (!form.Timer2->isRunning())
+        return QStringLiteral("the title timer stopped");
+    if (m_platform->beeps != gameOvers() - m_gameOversAtStart)
+        return QStringLiteral("%1 beeps after %2 game overs")
+            .arg(m_platform->beeps)
+            .arg(gameOvers() - m_gameOversAtStart);
+    return {};
+}
+
+qint64 SoakTest::gameOvers() const
+{
+    return m_watch.tally().gameOversByTick + m_watch.tally().gameOversByClick;
+}
+
+QPoint SoakTest::pointIn(const QWidget *control)
+{
+    return {below(control->width()), below(control->height())};
+}
+
+// A click at a random point of `control`, given to its window: whatever lies on top there
+// takes it, and a disabled button or a window behind a modal one takes none.
+void SoakTest::clickIn(QWidget *window, QWidget *control)
+{
+    const QPoint at = control->mapTo(window, pointIn(control));
+    if (window->rect().contains(at)) // a window made smaller may hide the control
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+}
+
+void SoakTest::clickMain(QWidget *control)
+{
+    m_modalsOpened += modalWindowsOpenedBy([&] { clickIn(m_form.get(), control); },
+                                           [&](QWidget *modal) { whileModal(modal); });
+}
+
+// Behind a modal window: the cell timers keep ticking, the main window takes no clicks, and
+// the dialog's own controls respond.
+void SoakTest::whileModal(QWidget *modal)
+{
+    for (int i = below(4); i > 0; --i) {
+        switch (below(4)) {
+        case 0:
+            tickRunningCell();
+            break;
+        case 1:
+            clickIn(m_form.get(), m_form->Command1[std::size_t(below(Board::CellCount))]);
+            break;
+        default: {
+            const QList<QWidget *> controls = modal->findChildren<QWidget *>();
+            if (!controls.isEmpty())
+                clickIn(modal, controls[below(int(controls.size()))]);
+        }
+        }
+    }
+    for (const QUrl &url : std::as_const(m_platform->openedUrls)) {
+        if (url != QUrl(QStringLiteral("https://kaludnik.example.org")))
+            note(QStringLiteral("the about window opened %1").arg(url.toString()));
+    }
+    m_platform->openedUrls.clear();
+}
+
+void SoakTest::tickRunningCell()
+{
+    const int index = below(Board::CellCount);
+    Timer *timer = m_form->Timer1[std::size_t(index)];
+    if (timer->isRunning())
+        Q_EMIT timer->tick(index);
+}
+
+void SoakTest::keyOnMain()
+{
+    static const std::array<std::pair<Qt::Key, Qt::KeyboardModifiers>, 7> keys{{
+        {Qt::Key_Tab, Qt::NoModifier},
+        {Qt::Key_Backtab, Qt::ShiftModifier},
+        {Qt::Key_Space, Qt::NoModifier},
+        {Qt::Key_Return, Qt::NoModifier},
+        {Qt::Key_Enter, Qt::KeypadModifier},
+        {Qt::Key_N, Qt::ControlModifier},
+        {Qt::Key_Escape, Qt::NoModifier},
+    }};
+    const auto &[key, modifiers] = keys[std::size_t(below(int(keys.size())))];
+    m_modalsOpened +=
+        modalWindowsOpenedBy([&] { QTest::keyClick(m_form->windowHandle(), key, modifiers); },
+                             [&](QWidget *modal) { whileModal(modal); });
+}
+
+// The hidden button is reached through the keyboard focus alone.
+void SoakTest::openNameEntry()
+{
+    m_form->Command2->setFocus();
+    QTest::keyClick(m_form->windowHandle(), below(2) ? Qt::Key_Space : Qt::Key_Return);
+    m_entry = &m_form->form4();
+    if (!m_entry->isLoaded() || !m_entry->isVisible())
+        note(QStringLiteral("the hidden button did not open the name entry window"));
+    ++m_nameEntriesOpened;
+}
+
+void SoakTest::typeUnusualText(QLineEdit *box)
+{
+    QString text;
+    switch (below(6)) {
+    case 0: { // one of the known troublemakers, key by key; a pair of surrogates is one key
+        const QString keys = m_texts[below(int(m_texts.size()))];
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            const qsizetype length =
+                keys[i].isHighSurrogate() && i + 1 < keys.size() && keys[i + 1].isLowSurrogate()
+                    ? 2
+                    : 1;
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, keys.mid(i, length),
+                                Qt::NoModifier);
+            i += length - 1;
+        }
+        return;
+    }
+    case 1: { // random code points, surrogates and unassigned ones included
+        for (int i = below(40); i >= 0; --i) {
+            const char32_t point = char32_t(below(2) ? below(0x3000) : below(0x110000));
+            text += QString::fromUcs4(&point, 1);
+        }
+        break;
+    }
+    case 2: // longer than the box takes
+        text = m_texts[below(int(m_texts.size()))].repeated(40000 / 40);
+        text.truncate(40000);
+        ++m_longTexts;
+        break;
+    default:
+        text = m_texts[below(int(m_texts.size()))];
+    }
+    if (below(2)) {
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, text, Qt::NoModifier);
+    } else {
+        // As an input method delivers it: a preedit first, then the committed text.
+        QInputMethodEvent preedit(text.left(8), {});
+        QCoreApplication::sendEvent(box, &preedit);
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QCoreApplication::sendEvent(box, &commit);
+    }
+    if (box->text().size() > box->maxLength())
+        note(QStringLiteral("the name box holds %1 characters").arg(box->text().size()));
+}
+
+void SoakTest::nameEntryEvent()
+{
+    Form4 &entry = m_form->form4();
+    switch (below(10)) {
+    case 0:
+    case 1:
+    case 2:
+        typeUnusualText(entry.Text1);
+        break;
+    case 3: {
+        static const std::array<Qt::Key, 7> editing{
+            Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End,
+            Qt::Key_Left,      Qt::Key_Right,  Qt::Key_Tab};
+        QTest::keyClick(entry.Text1, editing[std::size_t(below(int(editing.size())))],
+                        below(3) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
+        break;
+    }
+    case 4:
+        entry.Text1->selectAll();
+        QTest::keyClick(entry.Text1, Qt::Key_Delete);
+        break;
+    case 5:
+        clickIn(&entry, entry.Command1);
+        break;
+    case 6: { // onto the close label and off it again
+        const QPoint onLabel = entry.Label6->mapTo(&entry, pointIn(entry.Label6));
+        if (entry.rect().contains(onLabel))
+            QTest::mouseMove(entry.windowHandle(), onLabel);
+        QTest::mouseMove(entry.windowHandle(), QPoint(below(entry.width()), 2));
+        break;
+    }
+    case 7:
+        entry.resize(50 + below(800), 50 + below(600));
+        break;
+    case 8:
+        clickIn(&entry, entry.Label6); // the close label
+        break;
+    default:
+        entry.close();
+    }
+}
+
+void SoakTest::randomEvent()
+{
+    enum Kind {
+        NameEntry,     // into the name entry window, while it is open
+        CellClick,     // a click on a cell button
+        CellTick,      // a tick of a running cell timer
+        TitleTick,     // a tick of the title timer
+        NewGame,       // the new-game command
+        Help,          // the help command
+        About,         // the about command
+        Anywhere,      // anywhere on the main window: pictures, score line, game-over label
+        Key,           // a key on the main window
+        OpenNameEntry, // the hidden button, through the keyboard focus
+        EventLoop,     // the event loop comes round: closed windows' controls go
+        End,           // the program is asked to end
+        KindCount
+    };
+    // Weights per thousand. A busy player keeps the game going; a lazy one lets it die of
+    // neglect; a frantic one clicks cells to death and to the full score.
+    using Weights = std::array<int, KindCount>;
+    static const std::array<Weights, 3> styles{{
+        {150, 450, 350, 30, 20, 25, 25, 30, 45, 10, 14, 1},
+        {150, 60, 800, 30, 2, 25, 25, 20, 4, 10, 14, 1},
+        {150, 780, 120, 10, 3, 25, 25, 20, 4, 10, 14, 1},
+    }};
+    if (m_eventsInStyle-- <= 0) {
+        m_style = below(int(styles.size()));
+        m_eventsInStyle = 500 + below(3000);
+    }
+    const Weights &weights = styles[std::size_t(m_style)];
+    const bool nameEntryOpen = m_entry && m_entry->isVisible();
+    int total = 0;
+    for (int kind = nameEntryOpen ? 0 : 1; kind < KindCount; ++kind)
+        total += weights[std::size_t(kind)];
+    int draw = below(total);
+    int kind = nameEntryOpen ? 0 : 1;
+    while (draw >= weights[std::size_t(kind)])
+        draw -= weights[std::size_t(kind++)];
+
+    Form1 &form = *m_form;
+    switch (Kind(kind)) {
+    case NameEntry:
+        nameEntryEvent();
+        break;
+    case CellClick:
+        clickMain(form.Command1[std::size_t(below(Board::CellCount))]);
+        break;
+    case CellTick:
+        tickRunningCell();
+        break;
+    case TitleTick:
+        Q_EMIT form.Timer2->tick(0);
+        break;
+    case NewGame:
+        clickMain(form.Label1);
+        break;
+    case Help:
+        clickMain(form.Label3);
+        break;
+    case About:
+        clickMain(form.Label4);
+        break;
+    case Anywhere:
+        clickMain(form.surface());
+        break;
+    case Key:
+        keyOnMain();
+        break;
+    case OpenNameEntry:
+        openNameEntry();
+        break;
+    case EventLoop:
+        dropClosedControls();
+        break;
+    case End:
+    case KindCount:
+        // The quit label may lie under the play picture's edge and take no click.
+        switch (below(3)) {
+        case 0:
+            clickMain(form.Label5);
+            break;
+        case 1:
+            QTest::keyClick(form.windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+            break;
+        default:
+            form.close();
+        }
+    }
+}
+
+void SoakTest::randomInputKeepsTheBoardSound()
+{
+    const qint64 events = eventsToRun();
+    QElapsedTimer clock;
+    clock.start();
+    for (qint64 event = 0; event < events; ++event) {
+        randomEvent();
+        const QString found = problem();
+        if (!found.isEmpty())
+            QFAIL(qPrintable(
+                QStringLiteral("seed %1, event %2: %3").arg(m_seed).arg(event).arg(found)));
+        if (!m_platform->endRequests.isEmpty()) {
+            // Quitting and closing the main window ask the program to end, and nothing else.
+            QCOMPARE(m_platform->endRequests, QList<int>{0});
+            QVERIFY(m_platform->fatalErrors.isEmpty());
+            ++m_programEnds;
+            startProgram();
+        }
+    }
+    QVERIFY(m_platform->fatalErrors.isEmpty());
+
+    const BoardWatch::Tally &tally = m_watch.tally();
+    qInfo("%lld events in %lld ms: %lld board steps, %lld new games, %lld scored, %lld ticks, "
+          "%lld game overs; %lld dialogs shown modally, %lld name entries, %lld long texts, "
+          "%lld program ends",
+          events, clock.elapsed(), tally.steps, tally.newGames, tally.scored, tally.ticks,
+          tally.gameOversByTick + tally.gameOversByClick, m_modalsOpened, m_nameEntriesOpened,
+          m_longTexts, m_programEnds);
+    // The run went everywhere: games played to their end, every window opened, the program
+    // ended and started again.
+    QVERIFY(tally.newGames > 0);
+    QVERIFY(tally.scored > 0);
+    QVERIFY(tally.gameOversByTick + tally.gameOversByClick > 0);
+    QVERIFY(m_modalsOpened > 0);
+    QVERIFY(m_nameEntriesOpened > 0);
+    QVERIFY(m_longTexts > 0);
+    QVERIFY(m_programEnds > 0);
+}
+
+// Every cycle leaves the windows as they were: no window, control or other object left behind.
+void SoakTest::eachDialogOpensAndClosesAThousandTimes()
+{
+    Form1 &form = *m_form;
+    struct Dialog {
+        const char *name;
+        Form *window;
+        std::function<int()> openAndClose; // returns how many windows opened
+    };
+    const std::vector<Dialog> dialogs{
+        {"help", &form.form2(),
+         [&] { return modalWindowsOpenedBy([&] { clickIn(&form, form.Label3); }); }},
+        {"about", &form.form3(),
+         [&] { return modalWindowsOpenedBy([&] { clickIn(&form, form.Label4); }); }},
+        {"name entry", &form.form4(), [&] {
+             openNameEntry();
+             const bool opened = form.form4().isVisible();
+             if (below(2))
+                 clickIn(&form.form4(), form.form4().Label6);
+             else
+                 form.form4().close();
+             return opened ? 1 : 0;
+         }}};
+
+    for (const Dialog &dialog : dialogs) {
+        // The first opening loads fonts and pictures that stay for the rest of the program.
+        QCOMPARE(dialog.openAndClose(), 1);
+        dropClosedControls();
+        const qsizetype widgets = QApplication::allWidgets().size();
+        const qsizetype objects = dialog.window->findChildren<QObject *>().size();
+        for (int cycle = 1; cycle < DialogCycles; ++cycle) {
+            QCOMPARE(dialog.openAndClose(), 1);
+            QVERIFY2(!dialog.window->isLoaded() && !dialog.window->isVisible(), dialog.name);
+            dropClosedControls();
+            QCOMPARE(QApplication::allWidgets().size(), widgets);
+            QCOMPARE(dialog.window->findChildren<QObject *>().size(), objects);
+        }
+        const QString found = problem();
+        QVERIFY2(found.isEmpty(), qPrintable(found));
+    }
+    QVERIFY(m_platform->endRequests.isEmpty());
+}
+
+QTEST_MAIN(SoakTest)
+
+#include "tst_soak.moc"
