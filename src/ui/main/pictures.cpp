@@ -1,14 +1,21 @@
 #include "pictures.h"
 
+#include <QGuiApplication>
+
 namespace Pictures {
 
 QIcon applicationIcon()
 {
-    QIcon icon(QStringLiteral(":/pictures/icon.ico"));
-    for (int size : {16, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/pictures/icons/hicolor/%1x%1/apps/org.example.kaludnik.png")
-                         .arg(size),
-                     QSize(size, size));
+    // Built once: an icon reads its files when it is made, and four windows ask for it. The
+    // larger drawing is read only where a scaled screen can use it.
+    static const QIcon icon = [] {
+        QIcon drawn(QStringLiteral(":/pictures/icon.ico"));
+        if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0)
+            drawn.addFile(
+                QStringLiteral(":/pictures/icons/hicolor/64x64/apps/org.example.kaludnik.png"),
+                QSize(64, 64));
+        return drawn;
+    }();
     return icon;
 }
 

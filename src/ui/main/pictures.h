@@ -9,8 +9,7 @@ namespace Pictures {
 inline const QString Background = QStringLiteral(":/pictures/background.jpg");
 inline const QString Play = QStringLiteral(":/pictures/play.gif");
 
-// The two-square icon: its exact 32 × 32 pixels, with larger drawings of it for scaled screens
-// and bigger title bars.
+// The two-square icon: its exact 32 × 32 pixels, and on a scaled screen a drawing at 64.
 QIcon applicationIcon();
 
 } // namespace Pictures
