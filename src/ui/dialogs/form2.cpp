@@ -3,6 +3,7 @@
 #include "text/stringtable.h"
 #include "ui/main/form1.h"
 #include "ui/main/pictures.h"
+#include "ui/toolkit/colors.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/picture.h"
@@ -16,8 +17,6 @@ constexpr float RimOffset = 10.0f;
 
 // Rules text and its copies share size and font, so all five wrap into the same lines.
 constexpr float RulesLeft = 360, RulesTop = 360, RulesWidth = 4455, RulesHeight = 4575;
-
-const QColor White(255, 255, 255);
 
 QColor buttonText()
 {
@@ -52,15 +51,15 @@ void Form2::buildControls(QWidget *surface)
     Label4 = new Label(surface, QStringLiteral("Label4"), rim, RulesLeft, RulesTop, RulesWidth,
                        RulesHeight);
     Label5 = new Label(surface, QStringLiteral("Label5"),
-                       {boldFont(), White, false, Qt::AlignLeft | Qt::AlignTop}, RulesLeft,
+                       {boldFont(), Colors::White, false, Qt::AlignLeft | Qt::AlignTop}, RulesLeft,
                        RulesTop, RulesWidth, RulesHeight);
 
     const LabelStyle dark{boldFont(), buttonText(), true, Qt::AlignLeft | Qt::AlignTop};
     Label6 = new Label(surface, QStringLiteral("Label6"), dark, 840, 2520, 1920, 240);
     Label7 = new Label(surface, QStringLiteral("kaludnik"), dark, 1920, 2760, 525, 240);
     Label8 = new Label(surface, QStringLiteral("Design: kaludnik 2026"),
-                       {Fonts::formDefault(), White, true, Qt::AlignLeft | Qt::AlignTop}, 3360,
-                       5280, 1665, 195);
+                       {Fonts::formDefault(), Colors::White, true, Qt::AlignLeft | Qt::AlignTop},
+                       3360, 5280, 1665, 195);
 }
 
 void Form2::Form_Load()

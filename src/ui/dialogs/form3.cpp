@@ -2,6 +2,7 @@
 
 #include "text/stringtable.h"
 #include "ui/main/pictures.h"
+#include "ui/toolkit/colors.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/picture.h"
@@ -13,9 +14,6 @@ namespace {
 
 constexpr int IconSize = 32;
 
-const QColor White(255, 255, 255);
-const QColor Red(255, 0, 0);
-
 // The maker's web address, host only: Label4 shows it and its click opens it.
 QString webHost()
 {
@@ -24,12 +22,13 @@ QString webHost()
 
 LabelStyle boldStyle()
 {
-    return {Fonts::design(Fonts::SansSerif, 9.75, true), White, true, Qt::AlignLeft | Qt::AlignTop};
+    return {Fonts::design(Fonts::SansSerif, 9.75, true), Colors::White, true,
+            Qt::AlignLeft | Qt::AlignTop};
 }
 
 LabelStyle plainStyle()
 {
-    return {Fonts::formDefault(), White, true, Qt::AlignLeft | Qt::AlignTop};
+    return {Fonts::formDefault(), Colors::White, true, Qt::AlignLeft | Qt::AlignTop};
 }
 
 } // namespace
@@ -53,8 +52,8 @@ void Form3::buildControls(QWidget *surface)
                        QStringLiteral("Chcete-li autorovi poděkovat za napsání tohoto programu, "
                                       "pošlete libovolnou částku na účet 000000-0000000000/0000. "
                                       "Děkuji, kaludnik"),
-                       {Fonts::formDefault(), Red, false, Qt::AlignLeft | Qt::AlignTop}, 120, 1680,
-                       4485, 675);
+                       {Fonts::formDefault(), Colors::Red, false, Qt::AlignLeft | Qt::AlignTop},
+                       120, 1680, 4485, 675);
 
     connect(Label4, &Label::clicked, this, &Form3::Label4_Click);
 }

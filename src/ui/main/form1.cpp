@@ -8,6 +8,7 @@
 #include "ui/dialogs/form3.h"
 #include "ui/dialogs/form4.h"
 #include "ui/toolkit/button.h"
+#include "ui/toolkit/colors.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/picture.h"
@@ -23,12 +24,10 @@ namespace {
 constexpr float CellLeft = 5400, CellTop = 120, CellPitch = 1080, CellSize = 975;
 constexpr int TitleTimerInterval = 100;
 
-const QColor White(255, 255, 255);
-const QColor Red(255, 0, 0);
-
 LabelStyle commandStyle()
 {
-    return {Fonts::design(Fonts::SansSerif, 13.5, true), White, true, Qt::AlignLeft | Qt::AlignTop};
+    return {Fonts::design(Fonts::SansSerif, 13.5, true), Colors::White, true,
+            Qt::AlignLeft | Qt::AlignTop};
 }
 
 } // namespace
@@ -79,16 +78,17 @@ void Form1::buildControls(QWidget *surface)
 
     const LabelStyle command = commandStyle();
     Label1 = new Label(surface, QStringLiteral("Label1"), command, 2640, 2640, 1275, 360);
-    Label2 = new Label(
-        surface, QStringLiteral("Label2"),
-        {Fonts::design(Fonts::SansSerif, 9.75, true), White, true, Qt::AlignLeft | Qt::AlignTop},
-        5400, 3360, 1230, 240);
+    Label2 = new Label(surface, QStringLiteral("Label2"),
+                       {Fonts::design(Fonts::SansSerif, 9.75, true), Colors::White, true,
+                        Qt::AlignLeft | Qt::AlignTop},
+                       5400, 3360, 1230, 240);
     Label3 = new Label(surface, QStringLiteral("Label3"), command, 2640, 3120, 1440, 360);
     Label4 = new Label(surface, QStringLiteral("Label4"), command, 2640, 3600, 825, 360);
     Label5 = new Label(surface, QStringLiteral("Label5"), command, 2640, 4080, 915, 360);
-    Label6 = new Label(surface, QStringLiteral("Label6"),
-                       {Fonts::design(Fonts::Comic, 27.75, true), Red, true, Qt::AlignCenter}, 5520,
-                       3840, 2745, 765);
+    Label6 =
+        new Label(surface, QStringLiteral("Label6"),
+                  {Fonts::design(Fonts::Comic, 27.75, true), Colors::Red, true, Qt::AlignCenter},
+                  5520, 3840, 2745, 765);
     Label6->hide();
 
     Image2 = new Picture(surface, 2520, 3000);
