@@ -3,6 +3,7 @@
 //
 //   KALUDNIK_PROPERTY_SEED=<n>   repeats a run (a failure prints its seed)
 //   KALUDNIK_PROPERTY_STEPS=<n>  steps per test function (default one million)
+#include "../support/runsettings.h"
 #include "boardwatch.h"
 
 #include <QElapsedTimer>
@@ -15,23 +16,6 @@
 namespace {
 
 constexpr qint64 DefaultSteps = 1'000'000;
-
-quint64 seedToUse()
-{
-    bool ok = false;
-    const quint64 seed = qEnvironmentVariable("KALUDNIK_PROPERTY_SEED").toULongLong(&ok);
-    if (ok)
-        return seed;
-    std::random_device device;
-    return (quint64(device()) << 32) ^ device();
-}
-
-qint64 stepsToRun()
-{
-    bool ok = false;
-    const qint64 steps = qEnvironmentVariable("KALUDNIK_PROPERTY_STEPS").toLongLong(&ok);
-    return ok && steps > 0 ? steps : DefaultSteps;
-}
 
 // Which events a run may send.
 enum class Mix {
@@ -229,13 +213,13 @@ private:
 
 void BoardPropertiesTest::initTestCase()
 {
-    m_seed = seedToUse();
+    m_seed = seedFromEnvironment("KALUDNIK_PROPERTY_SEED");
     qInfo("seed %llu (KALUDNIK_PROPERTY_SEED=%llu repeats this run)", m_seed, m_seed);
 }
 
 BoardWatch::Tally BoardPropertiesTest::run(Mix mix)
 {
-    const qint64 steps = stepsToRun();
+    const qint64 steps = countFromEnvironment("KALUDNIK_PROPERTY_STEPS", DefaultSteps);
     Run run(m_seed, mix);
     QElapsedTimer clock;
     clock.start();

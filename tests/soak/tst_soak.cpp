@@ -11,6 +11,7 @@
 #include "../property/boardwatch.h"
 #include "../support/modalcloser.h"
 #include "../support/recordingplatform.h"
+#include "../support/runsettings.h"
 #include "text/stringtable.h"
 #include "ui/dialogs/form2.h"
 #include "ui/dialogs/form3.h"
@@ -35,23 +36,6 @@ namespace {
 
 constexpr qint64 DefaultEvents = 100'000;
 constexpr int DialogCycles = 1000;
-
-quint64 seedToUse()
-{
-    bool ok = false;
-    const quint64 seed = qEnvironmentVariable("KALUDNIK_SOAK_SEED").toULongLong(&ok);
-    if (ok)
-        return seed;
-    std::random_device device;
-    return (quint64(device()) << 32) ^ device();
-}
-
-qint64 eventsToRun()
-{
-    bool ok = false;
-    const qint64 events = qEnvironmentVariable("KALUDNIK_SOAK_EVENTS").toLongLong(&ok);
-    return ok && events > 0 ? events : DefaultEvents;
-}
 
 // Drops the controls of closed windows now, as the event loop would between two events.
 void dropClosedControls()
@@ -153,7 +137,7 @@ private:
 
 void SoakTest::initTestCase()
 {
-    m_seed = seedToUse();
+    m_seed = seedFromEnvironment("KALUDNIK_SOAK_SEED");
     m_random.seed(m_seed);
     m_texts = unusualTexts();
     passOn = qInstallMessageHandler(dropPlatformRemarks);
@@ -524,7 +508,7 @@ void SoakTest::randomEvent()
 
 void SoakTest::randomInputKeepsTheBoardSound()
 {
-    const qint64 events = eventsToRun();
+    const qint64 events = countFromEnvironment("KALUDNIK_SOAK_EVENTS", DefaultEvents);
     QElapsedTimer clock;
     clock.start();
     for (qint64 event = 0; event < events; ++event) {
