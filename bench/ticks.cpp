@@ -12,12 +12,15 @@
 // through the same rounds, each stopped at its tenth tick as a cell dies.
 //
 // usage: bench_ticks [seconds for each side, default 60]
+#include "../tests/support/controls.h"
 #include "benchsupport.h"
 
-#include "app/application.h"
+#include "application.h"
 #include "board/board.h"
-#include "ui/main/form1.h"
-#include "ui/toolkit/timer.h"
+#include "button.h"
+#include "label.h"
+#include "mainwindow.h"
+#include "timer.h"
 
 #include <QEventLoop>
 #include <QProperty>
@@ -164,17 +167,22 @@ void runBaseline(Record &record, int milliseconds)
     runEventLoopFor(milliseconds);
 }
 
+Timer *cellTimer(const MainWindow &window, int cell)
+{
+    return control<Timer>(&window, QStringLiteral("cellTimer%1").arg(cell));
+}
+
 // A new game, then clicks until every cell holds its period of this round. The cell with the
 // most clicks still to come goes first, never the cell clicked last, whose click would be
-// ignored.
-void playRound(Form1 &form, int round)
+// ignored. The commands and cells act as on a click, without the input events.
+void playRound(MainWindow &window, int round)
 {
-    form.Label1_Click();
+    Q_EMIT control<Label>(&window, "newGameCommand")->clicked();
     std::array<int, Board::CellCount> clicks{};
     for (int i = 0; i < Board::CellCount; ++i)
         clicks[std::size_t(i)] = (1000 - periodOf(i, round)) / 50;
     for (;;) {
-        const int last = form.board().lastClicked() - 1;
+        const int last = window.board().lastClicked() - 1;
         int next = -1;
         for (int i = 0; i < Board::CellCount; ++i) {
             if (i != last && clicks[std::size_t(i)] > 0 &&
@@ -183,31 +191,33 @@ void playRound(Form1 &form, int round)
         }
         if (next < 0)
             break;
-        form.Command1_Click(next);
+        control<Button>(&window, QStringLiteral("cell%1").arg(next))->click();
         --clicks[std::size_t(next)];
     }
     for (int i = 0; i < Board::CellCount; ++i) {
-        if (form.Timer1[std::size_t(i)]->interval() != periodOf(i, round))
-            qFatal("cell %d holds %d ms, not %d", i, form.Timer1[std::size_t(i)]->interval(),
+        if (cellTimer(window, i)->interval() != periodOf(i, round))
+            qFatal("cell %d holds %d ms, not %d", i, cellTimer(window, i)->interval(),
                    periodOf(i, round));
     }
 }
 
 void runGame(Record &record, int milliseconds)
 {
-    Form1 form;
-    form.show();
+    MainWindow window;
+    window.show();
     runEventLoopFor(300); // shown and painted
     std::vector<std::unique_ptr<Probe>> probes;
-    for (Timer *timer : form.Timer1)
-        probes.push_back(std::make_unique<Probe>(timer->findChild<QTimer *>(), record, false));
-    probes.push_back(std::make_unique<Probe>(form.Timer2->findChild<QTimer *>(), record, true));
+    for (int i = 0; i < Board::CellCount; ++i)
+        probes.push_back(
+            std::make_unique<Probe>(cellTimer(window, i)->findChild<QTimer *>(), record, false));
+    const Timer *title = control<Timer>(&window, "titleTimer");
+    probes.push_back(std::make_unique<Probe>(title->findChild<QTimer *>(), record, true));
 
     int round = 0;
     QTimer rounds;
     rounds.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&rounds, &QTimer::timeout, &form, [&] { playRound(form, round++); });
-    playRound(form, round++);
+    QObject::connect(&rounds, &QTimer::timeout, &window, [&] { playRound(window, round++); });
+    playRound(window, round++);
     rounds.start(RoundMs);
     runEventLoopFor(milliseconds);
 }

@@ -10,7 +10,7 @@
 // usage: bench_window game|bare start|idle
 #include "benchsupport.h"
 
-#include "app/application.h"
+#include "application.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,17 +1,19 @@
 #include "application.h"
 
-#include "ui/main/form1.h"
-#include "ui/main/pictures.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/form.h"
-#include "ui/toolkit/platform.h"
+#include "appinfo.h"
+#include "fonts.h"
+#include "handlers.h"
+#include "mainwindow.h"
+#include "pictures.h"
+#include "platform.h"
+#include "window.h"
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
-    setApplicationName(QStringLiteral("kaludnik"));
-    setApplicationVersion(QStringLiteral(KALUDNIK_VERSION));
-    setOrganizationDomain(QStringLiteral("example.org"));
-    setDesktopFileName(QStringLiteral("org.example.kaludnik"));
+    setApplicationName(QString::fromUtf8(AppInfo::Executable));
+    setApplicationVersion(QString::fromUtf8(AppInfo::Version));
+    setOrganizationDomain(QString::fromUtf8(AppInfo::OrganizationDomain));
+    setDesktopFileName(QString::fromUtf8(AppInfo::Id));
     setWindowIcon(Pictures::applicationIcon());
     setQuitOnLastWindowClosed(false); // the main window's unload ends the program
     Fonts::installSubstitutions();
@@ -19,10 +21,10 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 
 namespace {
 
-bool belongsToAForm(const QObject *object)
+bool belongsToAWindow(const QObject *object)
 {
     for (; object; object = object->parent()) {
-        if (qobject_cast<const Form *>(object))
+        if (qobject_cast<const Window *>(object))
             return true;
     }
     return false;
@@ -35,34 +37,22 @@ bool Application::notify(QObject *receiver, QEvent *event)
     // Once the program is ending, no timer of any window ticks again; the error message's own
     // timers, if any, still run.
     if (event->type() == QEvent::Timer && Platform::current().isEnding() &&
-        belongsToAForm(receiver))
+        belongsToAWindow(receiver))
         return true;
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception &error) {
-        fail(error);
-    } catch (...) {
-        fail(std::runtime_error("Unknown error"));
-    }
-    return true;
-}
-
-void Application::fail(const std::exception &error)
-{
-    Platform &platform = Platform::current();
-    platform.reportFatalError(QString::fromUtf8(error.what()));
-    platform.endProgram(FatalErrorStatus);
+    bool handled = true;
+    Handlers::run([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 int Application::run()
 {
     try {
-        Form1 form1;
-        form1.show();
+        MainWindow mainWindow;
+        mainWindow.show();
         return exec();
     } catch (const std::exception &error) {
         // Raised before the event loop ran, or while the main window was torn down.
-        fail(error);
-        return FatalErrorStatus;
+        Handlers::fail(error);
+        return Platform::FatalErrorStatus;
     }
 }

@@ -1,4 +1,4 @@
-#include "app/application.h"
+#include "application.h"
 
 int main(int argc, char **argv)
 {

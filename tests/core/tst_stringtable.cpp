@@ -11,8 +11,6 @@ private Q_SLOTS:
     void tableHoldsExactlyTheNumbersInUse();
     void missingNumberIsReportedByNumber_data();
     void missingNumberIsReportedByNumber();
-    void titleFramesArePrefixesOfTheFullTitle_data();
-    void titleFramesArePrefixesOfTheFullTitle();
     void languageChoice_data();
     void languageChoice();
     void languageOfThisRunFollowsTheEnvironment();
@@ -53,6 +51,16 @@ void StringTableTest::everyText_data()
         << 1012 << QStringLiteral("S k ó r e  : 0") << QStringLiteral("S c o r e : 0");
     QTest::newRow("1013 closing wish")
         << 1013 << QStringLiteral("Příjemnou zábavu") << QStringLiteral("...");
+    QTest::newRow("2001 cell name")
+        << 2001 << QStringLiteral("Řádek %1, sloupec %2") << QStringLiteral("Row %1, column %2");
+    QTest::newRow("2002 dead cell") << 2002 << QStringLiteral("mrtvé") << QStringLiteral("dead");
+    QTest::newRow("2003 score name") << 2003 << QStringLiteral("Skóre") << QStringLiteral("Score");
+    QTest::newRow("2004 fatal error")
+        << 2004
+        << QStringLiteral("Ka ludnik narazil na chybu, ze které se nemůže zotavit, a nyní skončí."
+                          "\n\n%1")
+        << QStringLiteral("Ka ludnik has met an error it cannot recover from and will now end."
+                          "\n\n%1");
 }
 
 void StringTableTest::everyText()
@@ -60,15 +68,18 @@ void StringTableTest::everyText()
     QFETCH(int, number);
     QFETCH(QString, czech);
     QFETCH(QString, english);
-    QCOMPARE(StringTable::text(quint16(number), Language::Czech), czech);
-    QCOMPARE(StringTable::text(quint16(number), Language::English), english);
+    QCOMPARE(StringTable::text(TextId(number), Language::Czech), czech);
+    QCOMPARE(StringTable::text(TextId(number), Language::English), english);
 }
 
 void StringTableTest::tableHoldsExactlyTheNumbersInUse()
 {
-    const QList<quint16> expected{101,  1001, 1002, 1003, 1004, 1005, 1006,
-                                  1008, 1009, 1010, 1011, 1012, 1013};
-    QCOMPARE(StringTable::numbers(), expected);
+    QList<quint16> numbers;
+    for (TextId id : StringTable::ids())
+        numbers.append(quint16(id));
+    const QList<quint16> expected{101,  1001, 1002, 1003, 1004, 1005, 1006, 1008, 1009,
+                                  1010, 1011, 1012, 1013, 2001, 2002, 2003, 2004};
+    QCOMPARE(numbers, expected);
 }
 
 void StringTableTest::missingNumberIsReportedByNumber_data()
@@ -78,39 +89,20 @@ void StringTableTest::missingNumberIsReportedByNumber_data()
     QTest::newRow("0") << 0;
     QTest::newRow("100") << 100;
     QTest::newRow("1014") << 1014;
+    QTest::newRow("2000") << 2000;
     QTest::newRow("65535") << 65535;
 }
 
 void StringTableTest::missingNumberIsReportedByNumber()
 {
     QFETCH(int, number);
-    QVERIFY(!StringTable::contains(quint16(number)));
     try {
-        LoadText(quint16(number));
+        loadText(TextId(number));
         QFAIL("a missing text must raise an error");
     } catch (const MissingTextError &error) {
-        QCOMPARE(error.number(), quint16(number));
+        QCOMPARE(error.id(), TextId(number));
         QVERIFY2(QString::fromUtf8(error.what()).contains(QString::number(number)), error.what());
     }
-}
-
-void StringTableTest::titleFramesArePrefixesOfTheFullTitle_data()
-{
-    QTest::addColumn<Language>("language");
-    QTest::newRow("Czech") << Language::Czech;
-    QTest::newRow("English") << Language::English;
-}
-
-void StringTableTest::titleFramesArePrefixesOfTheFullTitle()
-{
-    QFETCH(Language, language);
-    const QString full = StringTable::text(1011, language);
-    for (quint16 number = 1008; number <= 1010; ++number) {
-        const QString frame = StringTable::text(number, language);
-        QCOMPARE(frame.size(), 6 + (number - 1008));
-        QVERIFY(full.startsWith(frame));
-    }
-    QVERIFY(full.startsWith(QLatin1String("Ka lu")));
 }
 
 void StringTableTest::languageChoice_data()
@@ -149,8 +141,8 @@ void StringTableTest::languageOfThisRunFollowsTheEnvironment()
 
 void StringTableTest::loadTextUsesTheLanguageOfThisRun()
 {
-    for (quint16 number : StringTable::numbers())
-        QCOMPARE(LoadText(number), StringTable::text(number, userLanguage()));
+    for (TextId id : StringTable::ids())
+        QCOMPARE(loadText(id), StringTable::text(id, userLanguage()));
 }
 
 QTEST_GUILESS_MAIN(StringTableTest)

@@ -1,30 +1,30 @@
 #include "text/stringtable.h"
-#include "ui/main/titleanimation.h"
+#include "title/titleanimation.h"
 
 #include <QTest>
 
 namespace {
 
-// The titles of the eleven typing ticks in the language of this run.
+// The titles of the eleven typing ticks: the fixed frames, then the table's prefixes of the
+// full title in the language of this run.
 QStringList typedTitles()
 {
-    QStringList titles{"Ka ludnik", "", "K", "Ka", "Ka ", "Ka l", "Ka lu"};
-    if (userLanguage() == Language::Czech)
-        titles << "Ka lud"
-               << "Ka ludn"
-               << "Ka ludni"
-               << "Ka ludnik";
-    else
-        titles << "Ka lum"
-               << "Ka lumb"
-               << "Ka lumbo"
-               << "Ka lumbor";
-    return titles;
+    return {"Ka ludnik",
+            "",
+            "K",
+            "Ka",
+            "Ka ",
+            "Ka l",
+            "Ka lu",
+            loadText(TextId::TitleOf6),
+            loadText(TextId::TitleOf7),
+            loadText(TextId::TitleOf8),
+            loadText(TextId::FullTitle)};
 }
 
 QString tick(TitleAnimation &title)
 {
-    const std::optional<QString> text = title.NextTitle();
+    const std::optional<QString> text = title.nextTitle();
     return text ? *text : QStringLiteral("<none>");
 }
 
@@ -45,7 +45,7 @@ private Q_SLOTS:
 void TitleAnimationTest::typesTheTitleTickByTick()
 {
     TitleAnimation title;
-    title.Arm();
+    title.arm();
     QVERIFY(title.isRunning());
     const QStringList expected = typedTitles();
     for (int frame = 0; frame < expected.size(); ++frame) {
@@ -59,9 +59,9 @@ void TitleAnimationTest::typesTheTitleTickByTick()
 void TitleAnimationTest::holdsTheFixedTitleAfterTyping()
 {
     TitleAnimation title;
-    title.Arm();
+    title.arm();
     for (int i = 0; i < 11; ++i)
-        title.NextTitle();
+        title.nextTitle();
     // English shows "Ka lumbor" for one tick only; from then on the Czech form stays.
     for (int i = 0; i < 50; ++i) {
         QCOMPARE(tick(title), QStringLiteral("Ka ludnik"));
@@ -81,13 +81,13 @@ void TitleAnimationTest::unarmedTicksShowFrameZero()
 void TitleAnimationTest::armDuringTypingDoesNotRestart()
 {
     TitleAnimation title;
-    title.Arm();
+    title.arm();
     for (int i = 0; i < 5; ++i)
-        title.NextTitle();
-    title.Arm();
+        title.nextTitle();
+    title.arm();
     QCOMPARE(tick(title), QStringLiteral("Ka l"));
-    title.Arm();
-    title.Arm();
+    title.arm();
+    title.arm();
     const QStringList expected = typedTitles();
     for (int frame = 6; frame <= 10; ++frame)
         QCOMPARE(tick(title), expected.at(frame));
@@ -98,10 +98,10 @@ void TitleAnimationTest::armDuringTypingDoesNotRestart()
 void TitleAnimationTest::armLongAfterTypingReplaysFromFrameZero()
 {
     TitleAnimation title;
-    title.Arm();
+    title.arm();
     for (int i = 0; i < 40; ++i)
-        title.NextTitle();
-    title.Arm();
+        title.nextTitle();
+    title.arm();
     const QStringList expected = typedTitles();
     for (int frame = 0; frame <= 10; ++frame)
         QCOMPARE(tick(title), expected.at(frame));
@@ -113,16 +113,16 @@ void TitleAnimationTest::armRightAfterTheLastFrameStartsAgain()
     // The tick that shows the last frame leaves the frame at 11. Arming then must start the
     // typing again, not let the frame count on towards its 8-bit limit.
     TitleAnimation title;
-    title.Arm();
+    title.arm();
     for (int i = 0; i < 11; ++i)
-        title.NextTitle();
+        title.nextTitle();
     QCOMPARE(title.frame(), quint8(11));
-    title.Arm();
+    title.arm();
     const QStringList expected = typedTitles();
     for (int frame = 0; frame <= 10; ++frame)
         QCOMPARE(tick(title), expected.at(frame));
     for (int i = 0; i < 300; ++i)
-        QVERIFY(title.NextTitle().has_value());
+        QVERIFY(title.nextTitle().has_value());
     QVERIFY(title.frame() <= 11);
 }
 

@@ -80,7 +80,7 @@ void BoardWatch::freshBoard()
 QString BoardWatch::newGame(Board &board)
 {
     stepNewGame();
-    board.NewGame();
+    board.newGame();
     return afterStep(board);
 }
 
@@ -89,7 +89,7 @@ QString BoardWatch::click(Board &board, int index)
     const Outcome expected = stepClick(index);
     Outcome actual;
     try {
-        const ClickResult result = board.ClickCell(qint16(index));
+        const ClickResult result = board.click(qint16(index));
         actual.click = result.outcome;
         actual.gameOver = result.gameOver;
     } catch (const RuleError &error) {
@@ -118,7 +118,7 @@ QString BoardWatch::tick(Board &board, int index)
     const Outcome expected = stepTick(index);
     Outcome actual;
     try {
-        actual.gameOver = board.TickCell(qint16(index));
+        actual.gameOver = board.tick(qint16(index));
     } catch (const RuleError &error) {
         actual.error = error.kind();
     }

@@ -9,23 +9,20 @@
 // The cell timers also run for real during the soak, so a seed repeats the input, not every
 // tick.
 #include "../property/boardwatch.h"
+#include "../support/controls.h"
 #include "../support/modalcloser.h"
 #include "../support/recordingplatform.h"
 #include "../support/runsettings.h"
+#include "button.h"
+#include "label.h"
+#include "mainwindow.h"
+#include "scorewindow.h"
 #include "text/stringtable.h"
-#include "ui/dialogs/form2.h"
-#include "ui/dialogs/form3.h"
-#include "ui/dialogs/form4.h"
-#include "ui/main/form1.h"
-#include "ui/toolkit/button.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/picture.h"
-#include "ui/toolkit/timer.h"
+#include "timer.h"
 
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QPointer>
 #include <QShortcut>
 #include <QTest>
 
@@ -84,6 +81,7 @@ class SoakTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
+    // The program starts afresh: a new main window, as after the end of the last run.
     void init();
     void cleanup();
 
@@ -91,8 +89,6 @@ private Q_SLOTS:
     void eachDialogOpensAndClosesAThousandTimes();
 
 private:
-    // The program starts afresh: a new main window, as after the end of the last run.
-    void startProgram();
     // Connects after the window's own handlers, so each step reaches the account after the board.
     void follow();
     // The first problem found since the last call: the board, its account or the window's view.
@@ -105,21 +101,25 @@ private:
     void clickMain(QWidget *control);
     void clickIn(QWidget *window, QWidget *control);
     void keyOnMain();
-    void openNameEntry();
-    void nameEntryEvent();
+    void openScoreWindow();
+    void scoreWindowEvent(ScoreWindow &window);
     void typeUnusualText(QLineEdit *box);
     void whileModal(QWidget *modal);
     void tickRunningCell();
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
-    double uniform() { return std::uniform_real_distribution<double>(0.0, 1.0)(m_random); }
     QPoint pointIn(const QWidget *control);
+    // The main window's control `name`, or `name` followed by `index`.
+    template <typename T = QWidget> T *mainControl(const char *name, int index = -1) const
+    {
+        const QString number = index < 0 ? QString() : QString::number(index);
+        return control<T>(m_main.get(), QLatin1String(name) + number);
+    }
 
     quint64 m_seed = 0;
     std::mt19937_64 m_random;
     std::unique_ptr<RecordingPlatform> m_platform;
-    std::unique_ptr<Form1> m_form;
-    QPointer<Form4> m_entry;
+    std::unique_ptr<MainWindow> m_main;
     BoardWatch m_watch;
     qint64 m_gameOversAtStart = 0;
     QString m_problem;
@@ -127,7 +127,7 @@ private:
 
     // What the run covered.
     qint64 m_modalsOpened = 0;
-    qint64 m_nameEntriesOpened = 0;
+    qint64 m_scoreWindowsOpened = 0;
     qint64 m_programEnds = 0;
     qint64 m_longTexts = 0;
 
@@ -144,29 +144,22 @@ void SoakTest::initTestCase()
     qInfo("seed %llu (KALUDNIK_SOAK_SEED=%llu repeats this input)", m_seed, m_seed);
 }
 
-void SoakTest::init()
-{
-    startProgram();
-}
-
 void SoakTest::cleanup()
 {
-    m_form.reset();
-    dropClosedControls();
-    m_platform.reset();
-}
-
-void SoakTest::startProgram()
-{
-    m_form.reset();
+    m_main.reset();
     dropClosedControls();
     // The old desktop goes first: each puts back the one it replaced.
     m_platform.reset();
+}
+
+void SoakTest::init()
+{
+    cleanup();
     m_platform = std::make_unique<RecordingPlatform>();
-    m_form = std::make_unique<Form1>();
-    m_form->move(0, 0);
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    m_main = std::make_unique<MainWindow>();
+    m_main->move(0, 0);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
     m_watch.freshBoard();
     m_gameOversAtStart = gameOvers();
     follow();
@@ -174,34 +167,32 @@ void SoakTest::startProgram()
 
 void SoakTest::follow()
 {
-    Form1 &form = *m_form;
-    const Board &board = form.board();
+    const Board &board = m_main->board();
     for (int i = 0; i < Board::CellCount; ++i) {
-        connect(form.Command1[i], &Button::clickedAt, this,
+        connect(mainControl<Button>("cell", i), &Button::indexClicked, this,
                 [this, &board](int index) { note(m_watch.sawClick(board, index)); });
-        connect(form.Timer1[i], &Timer::tick, this,
+        connect(mainControl<Timer>("cellTimer", i), &Timer::tick, this,
                 [this, &board](int index) { note(m_watch.sawTick(board, index)); });
     }
-    connect(form.Label1, &Label::clicked, this,
-            [this, &board] { note(m_watch.sawNewGame(board)); });
-    // The keys for a new game reach the same handler.
-    for (QShortcut *shortcut : form.findChildren<QShortcut *>()) {
+    // The keys for a new game reach the same handler as its command.
+    const auto sawNewGame = [this, &board] { note(m_watch.sawNewGame(board)); };
+    connect(mainControl<Label>("newGameCommand"), &Label::clicked, this, sawNewGame);
+    for (QShortcut *shortcut : m_main->findChildren<QShortcut *>()) {
         if (shortcut->key() == QKeySequence(Qt::CTRL | Qt::Key_N))
-            connect(shortcut, &QShortcut::activated, this,
-                    [this, &board] { note(m_watch.sawNewGame(board)); });
+            connect(shortcut, &QShortcut::activated, this, sawNewGame);
     }
 }
 
 void SoakTest::note(const QString &found)
 {
     if (m_problem.isEmpty() && !found.isEmpty())
-        m_problem = found + QStringLiteral("\nboard: ") + BoardWatch::describe(m_form->board());
+        m_problem = found + QStringLiteral("\nboard: ") + BoardWatch::describe(m_main->board());
 }
 
 QString SoakTest::problem()
 {
     if (m_problem.isEmpty())
-        note(m_watch.check(m_form->board()));
+        note(m_watch.check(m_main->board()));
     if (m_problem.isEmpty())
         note(windowShowsTheBoard());
     return std::exchange(m_problem, QString());
@@ -209,12 +200,11 @@ QString SoakTest::problem()
 
 QString SoakTest::windowShowsTheBoard() const
 {
-    const Form1 &form = *m_form;
-    const Board &board = form.board();
+    const Board &board = m_main->board();
     for (int i = 0; i < Board::CellCount; ++i) {
         const Cell &cell = board.cell(i);
-        const Button *button = form.Command1[i];
-        const Timer *timer = form.Timer1[i];
+        const Button *button = mainControl<Button>("cell", i);
+        const Timer *timer = mainControl<Timer>("cellTimer", i);
         if (button->text() != cell.caption || button->isEnabled() != cell.enabled ||
             timer->interval() != cell.timerInterval || timer->isEnabled() != cell.timerEnabled ||
             timer->isRunning() != (cell.timerEnabled && cell.timerInterval > 0))
@@ -225,14 +215,15 @@ QString SoakTest::windowShowsTheBoard() const
                 .arg(QLatin1String(timer->isEnabled() ? " enabled" : " disabled"),
                      QLatin1String(timer->isRunning() ? " running" : " stopped"));
     }
-    if (form.Image2->isHidden() == (board.phase() == GamePhase::Running))
+    if (mainControl("playPicture")->isHidden() == (board.phase() == GamePhase::Running))
         return QStringLiteral("the play picture does not follow the phase");
-    if (form.Label6->isHidden() == (board.phase() == GamePhase::Over))
+    if (mainControl("gameOverLabel")->isHidden() == (board.phase() == GamePhase::Over))
         return QStringLiteral("the game-over label does not follow the phase");
-    const QString score = board.phase() == GamePhase::Idle ? LoadText(1012) : board.ScoreText();
-    if (form.Label2->text() != score)
-        return QStringLiteral("score line \"%1\", expected \"%2\"").arg(form.Label2->text(), score);
-    if (!form.Timer2->isRunning())
+    const QString score =
+        board.phase() == GamePhase::Idle ? loadText(TextId::ScoreAtStart) : board.scoreText();
+    if (const QString shown = mainControl<Label>("scoreLine")->text(); shown != score)
+        return QStringLiteral("score line \"%1\", expected \"%2\"").arg(shown, score);
+    if (!mainControl<Timer>("titleTimer")->isRunning())
         return QStringLiteral("the title timer stopped");
     if (m_platform->beeps != gameOvers() - m_gameOversAtStart)
         return QStringLiteral("%1 beeps after %2 game overs")
@@ -262,7 +253,7 @@ void SoakTest::clickIn(QWidget *window, QWidget *control)
 
 void SoakTest::clickMain(QWidget *control)
 {
-    m_modalsOpened += modalWindowsOpenedBy([&] { clickIn(m_form.get(), control); },
+    m_modalsOpened += modalWindowsOpenedBy([&] { clickIn(m_main.get(), control); },
                                            [&](QWidget *modal) { whileModal(modal); });
 }
 
@@ -276,7 +267,7 @@ void SoakTest::whileModal(QWidget *modal)
             tickRunningCell();
             break;
         case 1:
-            clickIn(m_form.get(), m_form->Command1[std::size_t(below(Board::CellCount))]);
+            clickIn(m_main.get(), mainControl<Button>("cell", below(Board::CellCount)));
             break;
         default: {
             const QList<QWidget *> controls = modal->findChildren<QWidget *>();
@@ -295,7 +286,7 @@ void SoakTest::whileModal(QWidget *modal)
 void SoakTest::tickRunningCell()
 {
     const int index = below(Board::CellCount);
-    Timer *timer = m_form->Timer1[std::size_t(index)];
+    Timer *timer = mainControl<Timer>("cellTimer", index);
     if (timer->isRunning())
         Q_EMIT timer->tick(index);
 }
@@ -313,19 +304,19 @@ void SoakTest::keyOnMain()
     }};
     const auto &[key, modifiers] = keys[std::size_t(below(int(keys.size())))];
     m_modalsOpened +=
-        modalWindowsOpenedBy([&] { QTest::keyClick(m_form->windowHandle(), key, modifiers); },
+        modalWindowsOpenedBy([&] { QTest::keyClick(m_main->windowHandle(), key, modifiers); },
                              [&](QWidget *modal) { whileModal(modal); });
 }
 
 // The hidden button is reached through the keyboard focus alone.
-void SoakTest::openNameEntry()
+void SoakTest::openScoreWindow()
 {
-    m_form->Command2->setFocus();
-    QTest::keyClick(m_form->windowHandle(), below(2) ? Qt::Key_Space : Qt::Key_Return);
-    m_entry = &m_form->form4();
-    if (!m_entry->isLoaded() || !m_entry->isVisible())
-        note(QStringLiteral("the hidden button did not open the name entry window"));
-    ++m_nameEntriesOpened;
+    mainControl("scoreWindowButton")->setFocus();
+    QTest::keyClick(m_main->windowHandle(), below(2) ? Qt::Key_Space : Qt::Key_Return);
+    const ScoreWindow *window = findWindow<ScoreWindow>();
+    if (!window || !window->isLoaded() || !window->isVisible())
+        note(QStringLiteral("the hidden button did not open the score window"));
+    ++m_scoreWindowsOpened;
 }
 
 void SoakTest::typeUnusualText(QLineEdit *box)
@@ -374,118 +365,115 @@ void SoakTest::typeUnusualText(QLineEdit *box)
         note(QStringLiteral("the name box holds %1 characters").arg(box->text().size()));
 }
 
-void SoakTest::nameEntryEvent()
+void SoakTest::scoreWindowEvent(ScoreWindow &window)
 {
-    Form4 &entry = m_form->form4();
+    auto *nameBox = control<QLineEdit>(&window, "nameBox");
+    auto *closeLabel = control<Label>(&window, "closeLabel");
     switch (below(10)) {
     case 0:
     case 1:
     case 2:
-        typeUnusualText(entry.Text1);
+        typeUnusualText(nameBox);
         break;
     case 3: {
         static const std::array<Qt::Key, 7> editing{
             Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End,
             Qt::Key_Left,      Qt::Key_Right,  Qt::Key_Tab};
-        QTest::keyClick(entry.Text1, editing[std::size_t(below(int(editing.size())))],
+        QTest::keyClick(nameBox, editing[std::size_t(below(int(editing.size())))],
                         below(3) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
         break;
     }
     case 4:
-        entry.Text1->selectAll();
-        QTest::keyClick(entry.Text1, Qt::Key_Delete);
+        nameBox->selectAll();
+        QTest::keyClick(nameBox, Qt::Key_Delete);
         break;
     case 5:
-        clickIn(&entry, entry.Command1);
+        clickIn(&window, control<Button>(&window, "okButton"));
         break;
     case 6: { // onto the close label and off it again
-        const QPoint onLabel = entry.Label6->mapTo(&entry, pointIn(entry.Label6));
-        if (entry.rect().contains(onLabel))
-            QTest::mouseMove(entry.windowHandle(), onLabel);
-        QTest::mouseMove(entry.windowHandle(), QPoint(below(entry.width()), 2));
+        const QPoint onLabel = closeLabel->mapTo(&window, pointIn(closeLabel));
+        if (window.rect().contains(onLabel))
+            QTest::mouseMove(window.windowHandle(), onLabel);
+        QTest::mouseMove(window.windowHandle(), QPoint(below(window.width()), 2));
         break;
     }
     case 7:
-        entry.resize(50 + below(800), 50 + below(600));
+        window.resize(50 + below(800), 50 + below(600));
         break;
     case 8:
-        clickIn(&entry, entry.Label6); // the close label
+        clickIn(&window, closeLabel);
         break;
     default:
-        entry.close();
+        window.close();
     }
 }
 
 void SoakTest::randomEvent()
 {
     enum Kind {
-        NameEntry,     // into the name entry window, while it is open
-        CellClick,     // a click on a cell button
-        CellTick,      // a tick of a running cell timer
-        TitleTick,     // a tick of the title timer
-        NewGame,       // the new-game command
-        Help,          // the help command
-        About,         // the about command
-        Anywhere,      // anywhere on the main window: pictures, score line, game-over label
-        Key,           // a key on the main window
-        OpenNameEntry, // the hidden button, through the keyboard focus
-        EventLoop,     // the event loop comes round: closed windows' controls go
-        End,           // the program is asked to end
+        ScoreWindowInput, // into the score window, while it is open
+        CellClick,        // a click on a cell button
+        CellTick,         // a tick of a running cell timer
+        TitleTick,        // a tick of the title timer
+        NewGame,          // the new-game command
+        Dialog,           // the help or the about command
+        Anywhere,         // anywhere on the main window: pictures, score line, game-over label
+        Key,              // a key on the main window
+        OpenScoreWindow,  // the hidden button, through the keyboard focus
+        EventLoop,        // the event loop comes round: closed windows' controls go
+        End,              // the program is asked to end
         KindCount
     };
     // Weights per thousand. A busy player keeps the game going; a lazy one lets it die of
     // neglect; a frantic one clicks cells to death and to the full score.
     using Weights = std::array<int, KindCount>;
     static const std::array<Weights, 3> styles{{
-        {150, 450, 350, 30, 20, 25, 25, 30, 45, 10, 14, 1},
-        {150, 60, 800, 30, 2, 25, 25, 20, 4, 10, 14, 1},
-        {150, 780, 120, 10, 3, 25, 25, 20, 4, 10, 14, 1},
+        {150, 450, 350, 30, 20, 50, 30, 45, 10, 14, 1},
+        {150, 60, 800, 30, 2, 50, 20, 4, 10, 14, 1},
+        {150, 780, 120, 10, 3, 50, 20, 4, 10, 14, 1},
     }};
     if (m_eventsInStyle-- <= 0) {
         m_style = below(int(styles.size()));
         m_eventsInStyle = 500 + below(3000);
     }
     const Weights &weights = styles[std::size_t(m_style)];
-    const bool nameEntryOpen = m_entry && m_entry->isVisible();
+    ScoreWindow *scoreWindow = findWindow<ScoreWindow>();
+    const bool scoreWindowOpen = scoreWindow && scoreWindow->isVisible();
     int total = 0;
-    for (int kind = nameEntryOpen ? 0 : 1; kind < KindCount; ++kind)
+    for (int kind = scoreWindowOpen ? 0 : 1; kind < KindCount; ++kind)
         total += weights[std::size_t(kind)];
     int draw = below(total);
-    int kind = nameEntryOpen ? 0 : 1;
+    int kind = scoreWindowOpen ? 0 : 1;
     while (draw >= weights[std::size_t(kind)])
         draw -= weights[std::size_t(kind++)];
 
-    Form1 &form = *m_form;
     switch (Kind(kind)) {
-    case NameEntry:
-        nameEntryEvent();
+    case ScoreWindowInput:
+        scoreWindowEvent(*scoreWindow);
         break;
     case CellClick:
-        clickMain(form.Command1[std::size_t(below(Board::CellCount))]);
+        clickMain(mainControl<Button>("cell", below(Board::CellCount)));
         break;
     case CellTick:
         tickRunningCell();
         break;
     case TitleTick:
-        Q_EMIT form.Timer2->tick(0);
+        Q_EMIT mainControl<Timer>("titleTimer")->tick(0);
         break;
     case NewGame:
-        clickMain(form.Label1);
+        clickMain(mainControl("newGameCommand"));
         break;
-    case Help:
-        clickMain(form.Label3);
-        break;
-    case About:
-        clickMain(form.Label4);
+    case Dialog:
+        clickMain(mainControl(below(2) ? "helpCommand" : "aboutCommand"));
         break;
     case Anywhere:
-        clickMain(form.surface());
+        clickMain(m_main->surface());
         break;
     case Key:
         keyOnMain();
         break;
-    case OpenNameEntry:
-        openNameEntry();
+    case OpenScoreWindow:
+        openScoreWindow();
         break;
     case EventLoop:
         dropClosedControls();
@@ -495,13 +483,13 @@ void SoakTest::randomEvent()
         // The quit label may lie under the play picture's edge and take no click.
         switch (below(3)) {
         case 0:
-            clickMain(form.Label5);
+            clickMain(mainControl("quitCommand"));
             break;
         case 1:
-            QTest::keyClick(form.windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+            QTest::keyClick(m_main->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
             break;
         default:
-            form.close();
+            m_main->close();
         }
     }
 }
@@ -522,17 +510,17 @@ void SoakTest::randomInputKeepsTheBoardSound()
             QCOMPARE(m_platform->endRequests, QList<int>{0});
             QVERIFY(m_platform->fatalErrors.isEmpty());
             ++m_programEnds;
-            startProgram();
+            init();
         }
     }
     QVERIFY(m_platform->fatalErrors.isEmpty());
 
     const BoardWatch::Tally &tally = m_watch.tally();
     qInfo("%lld events in %lld ms: %lld board steps, %lld new games, %lld scored, %lld ticks, "
-          "%lld game overs; %lld dialogs shown modally, %lld name entries, %lld long texts, "
+          "%lld game overs; %lld dialogs shown modally, %lld score windows, %lld long texts, "
           "%lld program ends",
           events, clock.elapsed(), tally.steps, tally.newGames, tally.scored, tally.ticks,
-          tally.gameOversByTick + tally.gameOversByClick, m_modalsOpened, m_nameEntriesOpened,
+          tally.gameOversByTick + tally.gameOversByClick, m_modalsOpened, m_scoreWindowsOpened,
           m_longTexts, m_programEnds);
     // The run went everywhere: games played to their end, every window opened, the program
     // ended and started again.
@@ -540,7 +528,7 @@ void SoakTest::randomInputKeepsTheBoardSound()
     QVERIFY(tally.scored > 0);
     QVERIFY(tally.gameOversByTick + tally.gameOversByClick > 0);
     QVERIFY(m_modalsOpened > 0);
-    QVERIFY(m_nameEntriesOpened > 0);
+    QVERIFY(m_scoreWindowsOpened > 0);
     QVERIFY(m_longTexts > 0);
     QVERIFY(m_programEnds > 0);
 }
@@ -548,39 +536,46 @@ void SoakTest::randomInputKeepsTheBoardSound()
 // Every cycle leaves the windows as they were: no window, control or other object left behind.
 void SoakTest::eachDialogOpensAndClosesAThousandTimes()
 {
-    Form1 &form = *m_form;
-    struct Dialog {
-        const char *name;
-        Form *window;
-        std::function<int()> openAndClose; // returns how many windows opened
+    // Each opens its dialog as the user does, closes it, and returns how many windows opened.
+    Window *opened = nullptr; // by the last opening
+    const auto byCommand = [&](const char *command) {
+        return [&, command] {
+            return modalWindowsOpenedBy(
+                [&] { clickIn(m_main.get(), mainControl(command)); },
+                [&](QWidget *modal) { opened = qobject_cast<Window *>(modal); });
+        };
     };
-    const std::vector<Dialog> dialogs{
-        {"help", &form.form2(),
-         [&] { return modalWindowsOpenedBy([&] { clickIn(&form, form.Label3); }); }},
-        {"about", &form.form3(),
-         [&] { return modalWindowsOpenedBy([&] { clickIn(&form, form.Label4); }); }},
-        {"name entry", &form.form4(), [&] {
-             openNameEntry();
-             const bool opened = form.form4().isVisible();
-             if (below(2))
-                 clickIn(&form.form4(), form.form4().Label6);
-             else
-                 form.form4().close();
-             return opened ? 1 : 0;
-         }}};
+    const auto byHiddenButton = [&] {
+        openScoreWindow();
+        opened = findWindow<ScoreWindow>();
+        if (!opened || !opened->isVisible())
+            return 0;
+        if (below(2))
+            clickIn(opened, control<Label>(opened, "closeLabel"));
+        else
+            opened->close();
+        return 1;
+    };
+    const std::vector<std::pair<const char *, std::function<int()>>> dialogs{
+        {"help", byCommand("helpCommand")},
+        {"about", byCommand("aboutCommand")},
+        {"score window", byHiddenButton}};
 
-    for (const Dialog &dialog : dialogs) {
+    for (const auto &[name, openAndClose] : dialogs) {
         // The first opening loads fonts and pictures that stay for the rest of the program.
-        QCOMPARE(dialog.openAndClose(), 1);
+        QCOMPARE(openAndClose(), 1);
+        const Window *window = opened;
+        QVERIFY2(window, name);
         dropClosedControls();
         const qsizetype widgets = QApplication::allWidgets().size();
-        const qsizetype objects = dialog.window->findChildren<QObject *>().size();
+        const qsizetype objects = window->findChildren<QObject *>().size();
         for (int cycle = 1; cycle < DialogCycles; ++cycle) {
-            QCOMPARE(dialog.openAndClose(), 1);
-            QVERIFY2(!dialog.window->isLoaded() && !dialog.window->isVisible(), dialog.name);
+            QCOMPARE(openAndClose(), 1);
+            QCOMPARE(opened, window);
+            QVERIFY2(!window->isLoaded() && !window->isVisible(), name);
             dropClosedControls();
             QCOMPARE(QApplication::allWidgets().size(), widgets);
-            QCOMPARE(dialog.window->findChildren<QObject *>().size(), objects);
+            QCOMPARE(window->findChildren<QObject *>().size(), objects);
         }
         const QString found = problem();
         QVERIFY2(found.isEmpty(), qPrintable(found));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/platform.h"
+#include "platform.h"
 
 #include <QList>
 #include <QStringList>

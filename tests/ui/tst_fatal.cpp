@@ -1,62 +1,101 @@
-// An error that escapes a handler must end the real program: a message, a line on stderr and a
-// failure status. The test starts itself again as the program, forces one error per case
-// through the application's top level, and watches from outside.
-#include "app/application.h"
+// An error in a handler must end the real program: a message, a line on stderr, a failure
+// status and no further tick. The test starts itself again as the program, forces one error per
+// case through the handler boundary or, outside any handler, the application's backstop, and
+// watches from outside.
+#include "../support/controls.h"
+#include "application.h"
 #include "board/checkedmath.h"
+#include "button.h"
+#include "label.h"
+#include "mainwindow.h"
+#include "platform.h"
 #include "text/stringtable.h"
-#include "ui/main/form1.h"
-#include "ui/toolkit/button.h"
-#include "ui/toolkit/timer.h"
+#include "timer.h"
 
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTest>
 
+#include <cstdio>
 #include <limits>
 
 namespace {
 
-// What each case does inside an event handler of the running program.
-void force(Form1 &form, const QString &failure)
+// Ticks that would reach the game once the program is ending are reported on stderr.
+constexpr char TickAfterError[] = "tick after the fatal error";
+
+Button *cell(MainWindow &window, int index)
+{
+    return control<Button>(&window, QStringLiteral("cell%1").arg(index));
+}
+
+Timer *cellTimer(MainWindow &window, int index)
+{
+    return control<Timer>(&window, QStringLiteral("cellTimer%1").arg(index));
+}
+
+// What each case does inside an event handler of the running program. Clicks and ticks that
+// no real button or timer could send go through the controls' own signals.
+void force(MainWindow &window, const QString &failure)
 {
     if (failure == QLatin1String("subscript")) {
-        form.Command1_Click(9);
+        Q_EMIT cell(window, 0)->indexClicked(9);
     } else if (failure == QLatin1String("overflow")) {
-        form.Command1_Click(32767);
+        Q_EMIT cell(window, 0)->indexClicked(32767);
     } else if (failure == QLatin1String("mismatch")) {
-        form.Label1_Click();
-        while (form.Command1[0]->isEnabled())
-            form.Timer1_Timer(0);
-        form.Timer1_Timer(0); // a tick of the dead cell reads "X"
+        QTest::mouseClick(control<Label>(&window, "newGameCommand"), Qt::LeftButton);
+        while (cell(window, 0)->isEnabled())
+            Q_EMIT cellTimer(window, 0)->tick(0);
+        Q_EMIT cellTimer(window, 0)->tick(0); // a tick of the dead cell reads "X"
     } else if (failure == QLatin1String("tick")) {
-        form.Timer1_Timer(-1);
+        Q_EMIT cellTimer(window, 0)->tick(-1);
     } else if (failure == QLatin1String("period")) {
         CheckedMath::roundToInt32(3.0e9f);
     } else if (failure == QLatin1String("modal")) {
         // Raised inside the help window's own event loop, which must not keep the program alive.
-        QTimer::singleShot(0, &form, [&form] { form.Command1_Click(9); });
-        form.Label3_Click();
+        QTimer::singleShot(0, &window, [&window] { Q_EMIT cell(window, 0)->indexClicked(9); });
+        QTest::mouseClick(control<Label>(&window, "helpCommand"), Qt::LeftButton);
     } else if (failure == QLatin1String("floating")) {
         CheckedMath::single(std::numeric_limits<float>::max() * 2.0f);
     } else if (failure == QLatin1String("text")) {
-        LoadText(1007);
+        loadText(TextId(1007));
+    } else if (failure == QLatin1String("timers")) {
+        // A running game and the title timer; the message stays up for more than a cell period.
+        QTest::mouseClick(control<Label>(&window, "newGameCommand"), Qt::LeftButton);
+        QList<Timer *> timers{control<Timer>(&window, "titleTimer")};
+        for (int i = 0; i < Board::CellCount; ++i)
+            timers.append(cellTimer(window, i));
+        for (Timer *timer : timers) {
+            QObject::connect(timer, &Timer::tick, [] {
+                if (Platform::current().isEnding())
+                    std::fprintf(stderr, "%s\n", TickAfterError);
+            });
+        }
+        Q_EMIT cell(window, 0)->indexClicked(9);
     }
 }
 
 int runAsProgram(int argc, char **argv, const QString &failure)
 {
     Application application(argc, argv);
-    Form1 form;
-    form.show();
-    // Plays the user who reads the message and dismisses it.
+    MainWindow window;
+    window.show();
+    // Plays the user who reads the message and dismisses it, at once or after 1.5 s.
+    QElapsedTimer shown;
+    const qint64 readingTime = failure == QLatin1String("timers") ? 1500 : 0;
     QTimer dismisser;
-    QObject::connect(&dismisser, &QTimer::timeout, [] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+    QObject::connect(&dismisser, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        if (!shown.isValid())
+            shown.start();
+        if (shown.elapsed() >= readingTime)
             box->accept();
     });
     dismisser.start(10);
-    QTimer::singleShot(0, &form, [&form, failure] { force(form, failure); });
+    QTimer::singleShot(0, &window, [&window, failure] { force(window, failure); });
     return application.exec();
 }
 
@@ -74,14 +113,24 @@ void FatalErrorTest::escapedErrorEndsTheProgram_data()
 {
     QTest::addColumn<QString>("failure");
     QTest::addColumn<QString>("message");
-    QTest::newRow("index out of range") << "subscript" << "Subscript out of range";
-    QTest::newRow("16-bit overflow") << "overflow" << "Overflow";
-    QTest::newRow("tick index out of range") << "tick" << "Subscript out of range";
-    QTest::newRow("tick of a dead cell") << "mismatch" << "Type mismatch";
-    QTest::newRow("period beyond 32 bits") << "period" << "Overflow";
-    QTest::newRow("behind a modal window") << "modal" << "Subscript out of range";
-    QTest::newRow("floating point") << "floating" << "Floating-point error";
-    QTest::newRow("missing text") << "text" << "no text number 1007";
+    QTest::newRow("index out of range") << "subscript"
+                                        << "Subscript out of range";
+    QTest::newRow("16-bit overflow") << "overflow"
+                                     << "Overflow";
+    QTest::newRow("tick index out of range") << "tick"
+                                             << "Subscript out of range";
+    QTest::newRow("tick of a dead cell") << "mismatch"
+                                         << "Type mismatch";
+    QTest::newRow("period beyond 32 bits") << "period"
+                                           << "Overflow";
+    QTest::newRow("behind a modal window") << "modal"
+                                           << "Subscript out of range";
+    QTest::newRow("floating point") << "floating"
+                                    << "Floating-point error";
+    QTest::newRow("missing text") << "text"
+                                  << "no text number 1007";
+    QTest::newRow("no tick after the error") << "timers"
+                                             << "Subscript out of range";
 }
 
 void FatalErrorTest::escapedErrorEndsTheProgram()
@@ -97,10 +146,11 @@ void FatalErrorTest::escapedErrorEndsTheProgram()
     qInfo("%s: ended after %lld ms", qPrintable(failure), clock.elapsed());
     const QString errors = QString::fromUtf8(program.readAllStandardError());
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), Application::FatalErrorStatus);
+    QCOMPARE(program.exitCode(), Platform::FatalErrorStatus);
     const qsizetype report = errors.indexOf(QStringLiteral("Ka ludnik: fatal error: "));
     QVERIFY2(report >= 0, qPrintable(errors));
     QVERIFY2(errors.indexOf(message, report) > report, qPrintable(errors));
+    QVERIFY2(!errors.contains(QLatin1String(TickAfterError)), qPrintable(errors));
 }
 
 int main(int argc, char **argv)

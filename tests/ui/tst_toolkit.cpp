@@ -1,10 +1,12 @@
-#include "ui/toolkit/button.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/form.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/picture.h"
-#include "ui/toolkit/timer.h"
-#include "ui/toolkit/twips.h"
+#include "../support/recordingplatform.h"
+#include "button.h"
+#include "fonts.h"
+#include "label.h"
+#include "picture.h"
+#include "pictures.h"
+#include "timer.h"
+#include "twips.h"
+#include "window.h"
 
 #include <QFontInfo>
 #include <QPointer>
@@ -14,9 +16,9 @@
 namespace {
 
 // A window with one label and a counter of how often it was built and loaded.
-class SampleForm : public Form {
+class SampleWindow : public Window {
 public:
-    SampleForm() : Form(Frame::FixedSingle, 3000, 1500, Qt::black) {}
+    SampleWindow() : Window(Frame::FixedSingle, 3000, 1500, Qt::black) {}
 
     QPointer<Label> label;
     int builds = 0;
@@ -32,16 +34,13 @@ protected:
             new Label(surface, QStringLiteral("design"),
                       {Fonts::formDefault(), Qt::white, true, Qt::AlignLeft}, 150, 300, 600, 195);
     }
-    void Form_Load() override
+    void onLoad() override
     {
         ++loads;
         label->setCaption(QStringLiteral("loaded"));
     }
-    void Form_Unload() override { ++unloads; }
-    void Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float, float) override
-    {
-        ++surfaceMoves;
-    }
+    void onClose() override { ++unloads; }
+    void onBareSurfaceMouseMove() override { ++surfaceMoves; }
 };
 
 } // namespace
@@ -59,10 +58,11 @@ private Q_SLOTS:
     void buttonCarriesItsIndexAndTakesSpaceAndEnter();
     void timerRunsOnlyEnabledWithAnInterval();
     void timerIsPrecise();
-    void formIsBuiltAnewOnEveryLoad();
+    void windowIsBuiltAnewOnEveryLoad();
     void modalShowReturnsWhenClosed();
     void pictureTakesItsOwnSizeAndShares();
     void pictureLoadsTheSharpVariantWhenScaled();
+    void noTickOnceTheProgramIsEnding();
     void designFontsResolveToInstalledFaces_data();
     void designFontsResolveToInstalledFaces();
 };
@@ -134,11 +134,11 @@ void ToolkitTest::labelClickFiresOnReleaseInside()
 
 void ToolkitTest::movesOverALabelDoNotReachTheSurface()
 {
-    SampleForm form;
-    form.Load();
+    SampleWindow form;
+    form.load();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QSignalSpy labelMoves(form.label.data(), &Label::mouseMoved);
+    QSignalSpy labelMoves(form.label.data(), &Label::pointerMoved);
     QTest::mouseMove(form.label, QPoint(3, 3));
     QTRY_COMPARE(labelMoves.size(), 1);
     QCOMPARE(form.surfaceMoves, 0);
@@ -150,7 +150,7 @@ void ToolkitTest::buttonCarriesItsIndexAndTakesSpaceAndEnter()
 {
     QWidget parent;
     Button button(&parent, 7, QStringLiteral("OK"), 0, 0, 975, 975);
-    QSignalSpy clicks(&button, &Button::clickedAt);
+    QSignalSpy clicks(&button, &Button::indexClicked);
     QTest::mouseClick(&button, Qt::LeftButton);
     QTest::keyClick(&button, Qt::Key_Space);
     QTest::keyClick(&button, Qt::Key_Return);
@@ -180,9 +180,10 @@ void ToolkitTest::timerRunsOnlyEnabledWithAnInterval()
     QCOMPARE(timer.interval(), 950);
 
     QSignalSpy ticks(&timer, &Timer::tick);
-    timer.setInterval(1); // drive one real tick through the event loop
     timer.setEnabled(true);
-    QVERIFY(ticks.wait(1000));
+    QTimerEvent due(timer.findChild<QTimer *>()->timerId()); // the tick that falls due
+    QCoreApplication::sendEvent(timer.findChild<QTimer *>(), &due);
+    QCOMPARE(ticks.size(), 1);
     QCOMPARE(ticks.first().at(0).toInt(), 3);
 }
 
@@ -194,15 +195,15 @@ void ToolkitTest::timerIsPrecise()
     QCOMPARE(inner->timerType(), Qt::PreciseTimer);
 }
 
-void ToolkitTest::formIsBuiltAnewOnEveryLoad()
+void ToolkitTest::windowIsBuiltAnewOnEveryLoad()
 {
-    SampleForm form;
-    form.ShowModeless();
+    SampleWindow form;
+    form.showModeless();
     QCOMPARE(form.builds, 1);
     QCOMPARE(form.loads, 1);
     QCOMPARE(form.label->text(), QStringLiteral("loaded"));
     form.label->setCaption(QStringLiteral("changed"));
-    form.ShowModeless(); // already loaded: nothing is rebuilt
+    form.showModeless(); // already loaded: nothing is rebuilt
     QCOMPARE(form.builds, 1);
 
     QPointer<Label> first = form.label;
@@ -212,7 +213,7 @@ void ToolkitTest::formIsBuiltAnewOnEveryLoad()
     QVERIFY(first.isNull()); // the controls are dropped
     QVERIFY(!form.isLoaded());
 
-    form.ShowModeless();
+    form.showModeless();
     QCOMPARE(form.builds, 2);
     QCOMPARE(form.loads, 2);
     QCOMPARE(form.label->text(), QStringLiteral("loaded"));
@@ -220,13 +221,13 @@ void ToolkitTest::formIsBuiltAnewOnEveryLoad()
 
 void ToolkitTest::modalShowReturnsWhenClosed()
 {
-    SampleForm form;
+    SampleWindow form;
     bool wasModal = false;
     QTimer::singleShot(0, &form, [&] {
         wasModal = QApplication::activeModalWidget() == &form;
         form.close();
     });
-    form.ShowModal();
+    form.showModal();
     QVERIFY(wasModal);
     QVERIFY(!form.isVisible());
     QVERIFY(!form.isLoaded());
@@ -244,16 +245,39 @@ void ToolkitTest::pictureTakesItsOwnSizeAndShares()
     Picture other(&parent, 0, 0);
     other.setPicture(picture.picture());
     QCOMPARE(other.picture().cacheKey(), pixels.cacheKey());
+
+    // The store hands every window the same background, read once.
+    QCOMPARE(Pictures::background(1.0).cacheKey(), Pictures::background(1.0).cacheKey());
+    QCOMPARE(Pictures::background(1.0).size(), QSize(600, 400));
 }
 
 void ToolkitTest::pictureLoadsTheSharpVariantWhenScaled()
 {
-    const QPixmap normal = Picture::load(QStringLiteral(":/pictures/play.gif"), 1.0);
-    const QPixmap sharp = Picture::load(QStringLiteral(":/pictures/play.gif"), 2.0);
+    const QPixmap normal = Pictures::load(Pictures::PlayPath, 1.0);
+    const QPixmap sharp = Pictures::load(Pictures::PlayPath, 2.0);
     QCOMPARE(normal.size(), QSize(103, 76));
     QCOMPARE(sharp.size(), QSize(206, 152));
     QCOMPARE(sharp.devicePixelRatio(), 2.0);
     QCOMPARE(sharp.deviceIndependentSize(), QSizeF(103, 76));
+}
+
+void ToolkitTest::noTickOnceTheProgramIsEnding()
+{
+    // A tick already due when the program starts ending must not reach the game.
+    RecordingPlatform platform;
+    Timer timer(nullptr, 0, 1000, true);
+    QTimer *inner = timer.findChild<QTimer *>();
+    QSignalSpy ticks(&timer, &Timer::tick);
+    const auto fire = [inner] {
+        QTimerEvent due(inner->timerId());
+        QCoreApplication::sendEvent(inner, &due);
+    };
+    fire();
+    QCOMPARE(ticks.size(), 1);
+    platform.endProgram(Platform::FatalErrorStatus);
+    fire();
+    QCOMPARE(ticks.size(), 1);
+    QVERIFY(!timer.isRunning());
 }
 
 void ToolkitTest::designFontsResolveToInstalledFaces_data()

@@ -11,7 +11,7 @@ Button::Button(QWidget *parent, int index, const QString &caption, float left, f
     setGeometry(Twips::rect(left, top, width, height));
     setAutoDefault(false);
     setFocusPolicy(Qt::StrongFocus);
-    connect(this, &QPushButton::clicked, this, [this] { Q_EMIT clickedAt(m_index); });
+    connect(this, &QPushButton::clicked, this, [this] { Q_EMIT indexClicked(m_index); });
 }
 
 void Button::keyPressEvent(QKeyEvent *event)

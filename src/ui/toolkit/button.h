@@ -11,10 +11,8 @@ public:
     Button(QWidget *parent, int index, const QString &caption, float left, float top, float width,
            float height);
 
-    int index() const { return m_index; }
-
 Q_SIGNALS:
-    void clickedAt(int index);
+    void indexClicked(int index);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -83,7 +83,5 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
 void Label::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
-    const QPointF at = event->position();
-    Q_EMIT mouseMoved(event->buttons(), event->modifiers(), Twips::fromPixels(int(at.x())),
-                      Twips::fromPixels(int(at.y())));
+    Q_EMIT pointerMoved();
 }

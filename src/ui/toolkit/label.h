@@ -36,7 +36,7 @@ public:
 
 Q_SIGNALS:
     void clicked();
-    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, float x, float y);
+    void pointerMoved();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

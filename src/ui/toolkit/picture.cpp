@@ -2,7 +2,6 @@
 
 #include "twips.h"
 
-#include <QFileInfo>
 #include <QMouseEvent>
 
 Picture::Picture(QWidget *parent, float left, float top) : QLabel(parent)
@@ -18,21 +17,6 @@ void Picture::setPicture(const QPixmap &picture)
     m_picture = picture;
     setPixmap(picture);
     resize(picture.deviceIndependentSize().toSize());
-}
-
-QPixmap Picture::load(const QString &path, qreal devicePixelRatio)
-{
-    if (devicePixelRatio > 1.0) {
-        const QFileInfo file(path);
-        const QString doubled = file.path() + QLatin1Char('/') + file.completeBaseName() +
-                                QLatin1String("@2x.") + file.suffix();
-        QPixmap sharp(doubled);
-        if (!sharp.isNull()) {
-            sharp.setDevicePixelRatio(2.0);
-            return sharp;
-        }
-    }
-    return QPixmap(path);
 }
 
 void Picture::mousePressEvent(QMouseEvent *event)

@@ -15,10 +15,6 @@ public:
     void setPicture(const QPixmap &picture);
     QPixmap picture() const { return m_picture; }
 
-    // Loads a picture from the program's resources, taking a @2x variant on a screen
-    // that is scaled to more than 100 %.
-    static QPixmap load(const QString &path, qreal devicePixelRatio);
-
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -1,5 +1,8 @@
 #include "platform.h"
 
+#include "appinfo.h"
+#include "text/stringtable.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
@@ -32,6 +35,12 @@ Platform *Platform::install(Platform *platform)
     return previous;
 }
 
+void Platform::fail(const QString &message)
+{
+    reportFatalError(message);
+    endProgram(FatalErrorStatus);
+}
+
 void QtPlatform::beep()
 {
     QApplication::beep();
@@ -60,13 +69,17 @@ void QtPlatform::reportFatalError(const QString &message)
     // Nothing of the game may run behind the message: its timers and input are dropped.
     m_ending = true;
     hideAllWindows();
-    std::fprintf(stderr, "Ka ludnik: fatal error: %s\n", qUtf8Printable(message));
+    std::fprintf(stderr, "%s: fatal error: %s\n", AppInfo::DisplayName, qUtf8Printable(message));
     std::fflush(stderr);
-    if (qApp)
-        QMessageBox::critical(nullptr, QStringLiteral("Ka ludnik"),
-                              QStringLiteral("Ka ludnik has met an error it cannot recover "
-                                             "from and will now end.\n\n%1")
-                                  .arg(message));
+    if (!qApp)
+        return;
+    QString text = message;
+    try {
+        text = loadText(TextId::FatalError).arg(message);
+    } catch (const std::exception &) {
+        // The table itself failed: the bare message still tells what went wrong.
+    }
+    QMessageBox::critical(nullptr, QString::fromUtf8(AppInfo::DisplayName), text);
 }
 
 void QtPlatform::hideAllWindows()

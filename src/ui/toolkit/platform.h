@@ -9,6 +9,9 @@ class QWidget;
 // recording one and observe beeps, addresses opened and requests to end.
 class Platform {
 public:
+    // The exit status of a program that ended on an error it could not go on from.
+    static constexpr int FatalErrorStatus = 1;
+
     virtual ~Platform() = default;
 
     virtual void beep() = 0;
@@ -22,6 +25,9 @@ public:
     virtual void reportFatalError(const QString &message) = 0;
     // True once the program is on its way out: events still queued are dropped.
     virtual bool isEnding() const = 0;
+
+    // The fatal path: reports `message`, then ends the program with FatalErrorStatus.
+    void fail(const QString &message);
 
     static Platform &current();
     // Makes `platform` current and returns the one it replaces; nullptr restores QtPlatform.

@@ -1,10 +1,19 @@
 #include "timer.h"
 
+#include "platform.h"
+
 Timer::Timer(QObject *parent, int index, int interval, bool enabled)
     : QObject(parent), m_timer(this), m_index(index), m_interval(interval), m_enabled(enabled)
 {
     m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, [this] { Q_EMIT tick(m_index); });
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        // Once the program is ending, a tick still queued must not reach the game.
+        if (Platform::current().isEnding()) {
+            m_timer.stop();
+            return;
+        }
+        Q_EMIT tick(m_index);
+    });
     apply();
 }
 

@@ -11,11 +11,12 @@ class Timer : public QObject {
 public:
     Timer(QObject *parent, int index, int interval, bool enabled);
 
-    int index() const { return m_index; }
     int interval() const { return m_interval; }
     bool isEnabled() const { return m_enabled; }
     // Whether ticks are coming: enabled with an interval above 0.
     bool isRunning() const { return m_timer.isActive(); }
+    // Milliseconds until the next tick; -1 when not running.
+    int remainingTime() const { return m_timer.remainingTime(); }
 
     void setInterval(int milliseconds);
     void setEnabled(bool enabled);

@@ -4,11 +4,11 @@
 #include <QPointer>
 #include <QWidget>
 
-class FormSurface;
+class WindowSurface;
 
 // A window built from its design. Showing it loads it: its controls are built afresh and its
-// Form_Load runs. Unloading drops the controls, so nothing of a closed window survives.
-class Form : public QWidget {
+// onLoad() runs. Unloading drops the controls, so nothing of a closed window survives.
+class Window : public QWidget {
     Q_OBJECT
 
 public:
@@ -18,18 +18,18 @@ public:
         Sizable,         // ordinary resizable frame with minimize and maximize boxes
     };
 
-    Form(Frame frame, float clientWidth, float clientHeight, const QColor &background);
-    ~Form() override;
+    Window(Frame frame, float clientWidth, float clientHeight, const QColor &background);
+    ~Window() override;
 
     bool isLoaded() const { return m_surface != nullptr; }
-    // Builds the controls and runs Form_Load unless the window is loaded already.
-    void Load();
+    // Builds the controls and runs onLoad() unless the window is loaded already.
+    void load();
     // Closes the window and drops its controls.
-    void Unload();
+    void unload();
     // Shows the window and returns when it is closed; the other windows take no input meanwhile.
-    void ShowModal();
+    void showModal();
     // Shows the window and returns at once.
-    void ShowModeless();
+    void showModeless();
 
     // The client area that the controls are built on.
     QWidget *surface() const;
@@ -39,20 +39,22 @@ Q_SIGNALS:
 
 protected:
     virtual void buildControls(QWidget *surface) = 0;
-    virtual void Form_Load() {}
-    virtual void Form_Unload() {}
-    // The pointer moved over the bare window surface (not over a control); x and y in twips.
-    virtual void Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float, float) {}
+    // The controls are built; the window is not shown yet.
+    virtual void onLoad() {}
+    // The window is being closed by the user or the window system; it cannot refuse.
+    virtual void onClose() {}
+    // The pointer moved over the bare window surface, not over a control.
+    virtual void onBareSurfaceMouseMove() {}
 
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    friend class FormSurface;
+    friend class WindowSurface;
 
     void present();
 
-    FormSurface *m_surface = nullptr;
+    WindowSurface *m_surface = nullptr;
     QColor m_background;
     bool m_unloading = false;
 };

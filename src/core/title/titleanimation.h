@@ -13,11 +13,11 @@ public:
     // Starts the typing unless it is under way. If the typing has just finished (the last
     // frame was shown and no tick has brought the frame back to 0 yet), the next tick starts
     // again from frame 0 instead of running past the last frame.
-    void Arm();
+    void arm();
     // One tick: the title to show, or nothing when the frame names no title.
-    std::optional<QString> NextTitle();
+    std::optional<QString> nextTitle();
 
-    bool isRunning() const { return m_running == -1; }
+    bool isRunning() const { return m_running; }
     quint8 frame() const { return m_frame; }
     quint8 step() const { return m_step; }
 
@@ -25,7 +25,7 @@ public:
     static QString frameTitle(quint8 frame);
 
 private:
-    qint16 m_running = 0; // -1 while typing; only -1 counts as running
-    quint8 m_frame = 0;   // the frame the next tick shows
-    quint8 m_step = 0;    // 1 while typing, 0 otherwise
+    bool m_running = false; // the title is being typed
+    quint8 m_frame = 0;     // the frame the next tick shows
+    quint8 m_step = 0;      // 1 while typing, 0 otherwise
 };

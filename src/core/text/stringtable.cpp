@@ -7,39 +7,45 @@
 namespace {
 
 struct Entry {
-    quint16 number;
+    TextId id;
     const char16_t *czech;
     const char16_t *english;
 };
 
 // Spacing is part of the texts: the score prefixes are letter-spaced, Czech 1012 has two blanks
 // before its colon, and English 101 has two blanks after "zero.".
-constexpr std::array<Entry, 13> entries{{
-    {101,
+constexpr std::array<Entry, 17> entries{{
+    {TextId::Rules,
      u"Jde o velice jednoduchou hru. Cílem hry je klikat na tlačítka tak, aby se jejich hodnota "
      u"nikdy nesnížila na nulu. Při každém kliknutí se Vám přičte 10 bodů a rychlost odpočítávání "
      u"na tlačítku se zvýší o 50ms. Pokud vícekrát za sebou kliknete na jedno tlačítko přičtou se "
      u"Vám body pouze za první kliknutí.",
      u"Click each of the 9 buttons to prevent them counting down to zero.  When you reach zero, "
      u"it's game over and you have to start again."},
-    {1001, u"Nová hra", u"New Game"},
-    {1002, u"Nápověda", u"Help"},
-    {1003, u"O hře", u"About"},
-    {1004, u"Konec", u"Quit"},
-    {1005, u"Konec hry", u"Game Over"},
-    {1006, u"S k ó r e : ", u"S c o r e : "},
-    {1008, u"Ka lud", u"Ka lum"},
-    {1009, u"Ka ludn", u"Ka lumb"},
-    {1010, u"Ka ludni", u"Ka lumbo"},
-    {1011, u"Ka ludnik", u"Ka lumbor"},
-    {1012, u"S k ó r e  : 0", u"S c o r e : 0"},
-    {1013, u"Příjemnou zábavu", u"..."},
+    {TextId::NewGame, u"Nová hra", u"New Game"},
+    {TextId::Help, u"Nápověda", u"Help"},
+    {TextId::About, u"O hře", u"About"},
+    {TextId::Quit, u"Konec", u"Quit"},
+    {TextId::GameOver, u"Konec hry", u"Game Over"},
+    {TextId::ScorePrefix, u"S k ó r e : ", u"S c o r e : "},
+    {TextId::TitleOf6, u"Ka lud", u"Ka lum"},
+    {TextId::TitleOf7, u"Ka ludn", u"Ka lumb"},
+    {TextId::TitleOf8, u"Ka ludni", u"Ka lumbo"},
+    {TextId::FullTitle, u"Ka ludnik", u"Ka lumbor"},
+    {TextId::ScoreAtStart, u"S k ó r e  : 0", u"S c o r e : 0"},
+    {TextId::ClosingWish, u"Příjemnou zábavu", u"..."},
+    {TextId::CellName, u"Řádek %1, sloupec %2", u"Row %1, column %2"},
+    {TextId::DeadCell, u"mrtvé", u"dead"},
+    {TextId::ScoreName, u"Skóre", u"Score"},
+    {TextId::FatalError,
+     u"Ka ludnik narazil na chybu, ze které se nemůže zotavit, a nyní skončí.\n\n%1",
+     u"Ka ludnik has met an error it cannot recover from and will now end.\n\n%1"},
 }};
 
-const Entry *find(quint16 number)
+const Entry *find(TextId id)
 {
     for (const Entry &entry : entries) {
-        if (entry.number == number)
+        if (entry.id == id)
             return &entry;
     }
     return nullptr;
@@ -47,30 +53,25 @@ const Entry *find(quint16 number)
 
 } // namespace
 
-MissingTextError::MissingTextError(quint16 number)
-    : std::runtime_error("The string table has no text number " + std::to_string(number)),
-      m_number(number)
+MissingTextError::MissingTextError(TextId id)
+    : std::runtime_error("The string table has no text number " + std::to_string(quint16(id))),
+      m_id(id)
 {
 }
 
-QString StringTable::text(quint16 number, Language language)
+QString StringTable::text(TextId id, Language language)
 {
-    const Entry *entry = find(number);
+    const Entry *entry = find(id);
     if (!entry)
-        throw MissingTextError(number);
+        throw MissingTextError(id);
     return QString::fromUtf16(language == Language::Czech ? entry->czech : entry->english);
 }
 
-bool StringTable::contains(quint16 number)
+QList<TextId> StringTable::ids()
 {
-    return find(number) != nullptr;
-}
-
-QList<quint16> StringTable::numbers()
-{
-    QList<quint16> result;
+    QList<TextId> result;
     for (const Entry &entry : entries)
-        result.append(entry.number);
+        result.append(entry.id);
     return result;
 }
 
@@ -92,7 +93,7 @@ Language userLanguage()
     return language;
 }
 
-QString LoadText(quint16 number)
+QString loadText(TextId id)
 {
-    return StringTable::text(number, userLanguage());
+    return StringTable::text(id, userLanguage());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLatin1String>
 #include <QString>
 #include <QtGlobal>
 
@@ -14,13 +15,15 @@ enum class GamePhase {
 
 // One countdown cell. Its countdown lives in the caption: there is no other counter.
 struct Cell {
-    float interval = 0.0f;                  // speed in ms, 50 less per accepted click
-    QString caption = QStringLiteral("10"); // "10" … "1", or "X" once dead
-    bool enabled = false;                   // the button takes clicks
-    qint32 timerInterval = 1000;            // the timer's period in ms
-    bool timerEnabled = false;              // the timer runs
+    // What a cell shows when its countdown starts, and once it is dead.
+    static constexpr QLatin1String FullCaption{"10"};
+    static constexpr QLatin1String DeadCaption{"X"};
 
-    bool isDead() const { return caption == QLatin1String("X"); }
+    float interval = 0.0f;        // speed in ms, 50 less per accepted click
+    QString caption{FullCaption}; // "10" … "1", or "X" once dead
+    bool enabled = false;         // the button takes clicks
+    qint32 timerInterval = 1000;  // the timer's period in ms
+    bool timerEnabled = false;    // the timer runs
 };
 
 enum class ClickOutcome {
@@ -43,16 +46,18 @@ public:
     static constexpr float StartInterval = 1000.0f;
     static constexpr float IntervalStep = 50.0f;
     static constexpr float PointsPerClick = 10.0f;
+    // 9 cells × 19 scoring clicks × 10 points: the 20th accepted click on a cell kills it.
+    static constexpr int MaxScore = 1710;
 
     // Resets every cell, live or dead, and the score; the click memory stays.
-    void NewGame();
+    void newGame();
     // A click on cell `index`. Ignored when the same cell took the previous accepted click.
-    ClickResult ClickCell(qint16 index);
+    ClickResult click(qint16 index);
     // A tick of cell `index`'s timer. Returns true when this tick ended the game.
-    bool TickCell(qint16 index);
+    bool tick(qint16 index);
 
-    // The score line: text 1006 followed by the score.
-    QString ScoreText() const;
+    // The score line: the score prefix followed by the score.
+    QString scoreText() const;
 
     const std::array<Cell, CellCount> &cells() const { return m_cells; }
     const Cell &cell(int index) const;

@@ -1,4 +1,4 @@
-#include "form.h"
+#include "window.h"
 
 #include "fonts.h"
 #include "twips.h"
@@ -10,45 +10,43 @@
 
 // The client area. Moves that a control lets through still arrive here, so only a move over
 // no control counts as a move over the bare surface.
-class FormSurface : public QWidget {
+class WindowSurface : public QWidget {
 public:
-    FormSurface(Form *form, const QColor &background) : QWidget(form), m_form(form)
+    WindowSurface(Window *window, const QColor &background) : QWidget(window), m_window(window)
     {
         setMouseTracking(true);
         setAutoFillBackground(true);
         QPalette colors = palette();
         colors.setColor(QPalette::Window, background);
         setPalette(colors);
-        setGeometry(form->rect());
+        setGeometry(window->rect());
     }
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override
     {
-        const QPoint at = event->position().toPoint();
-        if (childAt(at) == nullptr)
-            m_form->Form_MouseMove(event->buttons(), event->modifiers(), Twips::fromPixels(at.x()),
-                                   Twips::fromPixels(at.y()));
+        if (childAt(event->position().toPoint()) == nullptr)
+            m_window->onBareSurfaceMouseMove();
         event->accept();
     }
 
 private:
-    Form *m_form;
+    Window *m_window;
 };
 
 namespace {
 
-Qt::WindowFlags flagsFor(Form::Frame frame)
+Qt::WindowFlags flagsFor(Window::Frame frame)
 {
     switch (frame) {
-    case Form::Frame::FixedSingle:
+    case Window::Frame::FixedSingle:
         return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                Qt::MSWindowsFixedSizeDialogHint;
-    case Form::Frame::FixedToolWindow:
+    case Window::Frame::FixedToolWindow:
         return Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-    case Form::Frame::Sizable:
+    case Window::Frame::Sizable:
         return Qt::Window;
     }
     return Qt::Window;
@@ -56,7 +54,7 @@ Qt::WindowFlags flagsFor(Form::Frame frame)
 
 } // namespace
 
-Form::Form(Frame frame, float clientWidth, float clientHeight, const QColor &background)
+Window::Window(Frame frame, float clientWidth, float clientHeight, const QColor &background)
     : QWidget(nullptr, flagsFor(frame)), m_background(background)
 {
     setFont(Fonts::formDefault());
@@ -67,24 +65,24 @@ Form::Form(Frame frame, float clientWidth, float clientHeight, const QColor &bac
         setFixedSize(client);
 }
 
-Form::~Form() = default;
+Window::~Window() = default;
 
-QWidget *Form::surface() const
+QWidget *Window::surface() const
 {
     return m_surface;
 }
 
-void Form::Load()
+void Window::load()
 {
     if (isLoaded())
         return;
-    m_surface = new FormSurface(this, m_background);
+    m_surface = new WindowSurface(this, m_background);
     buildControls(m_surface);
     m_surface->show();
-    Form_Load();
+    onLoad();
 }
 
-void Form::Unload()
+void Window::unload()
 {
     if (!isLoaded() || m_unloading)
         return;
@@ -102,25 +100,25 @@ void Form::Unload()
     Q_EMIT unloaded();
 }
 
-void Form::ShowModal()
+void Window::showModal()
 {
-    Load();
+    load();
     setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
-    connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
+    connect(this, &Window::unloaded, &loop, &QEventLoop::quit);
     present();
     if (isLoaded())
         loop.exec(QEventLoop::DialogExec);
 }
 
-void Form::ShowModeless()
+void Window::showModeless()
 {
-    Load();
+    load();
     setWindowModality(Qt::NonModal);
     present();
 }
 
-void Form::present()
+void Window::present()
 {
     const bool wasShown = isVisible();
     show();
@@ -129,15 +127,15 @@ void Form::present()
     activateWindow();
 }
 
-void Form::closeEvent(QCloseEvent *event)
+void Window::closeEvent(QCloseEvent *event)
 {
     if (isLoaded())
-        Form_Unload();
-    Unload();
+        onClose();
+    unload();
     event->accept();
 }
 
-void Form::resizeEvent(QResizeEvent *event)
+void Window::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     if (m_surface)

@@ -23,20 +23,20 @@ Cell &Board::checkedCell(int index)
     return const_cast<Cell &>(std::as_const(*this).cell(index));
 }
 
-void Board::NewGame()
+void Board::newGame()
 {
     for (Cell &cell : m_cells) {
         cell.interval = StartInterval;
         cell.timerInterval = roundToInt32(StartInterval);
         cell.timerEnabled = true;
         cell.enabled = true;
-        cell.caption = QStringLiteral("10");
+        cell.caption = Cell::FullCaption;
     }
     m_score = 0.0f;
     m_phase = GamePhase::Running;
 }
 
-ClickResult Board::ClickCell(qint16 index)
+ClickResult Board::click(qint16 index)
 {
     // The 16-bit sum comes first, before the comparison: index 32767 overflows.
     const int clickId = int(index) + 1;
@@ -47,13 +47,12 @@ ClickResult Board::ClickCell(qint16 index)
 
     Cell &cell = checkedCell(index);
     cell.interval = single(cell.interval - IntervalStep);
-    if (clickId < 0 || clickId > std::numeric_limits<quint8>::max())
-        throw RuleError(Kind::Overflow);
+    Q_ASSERT(clickId >= 1 && clickId <= CellCount); // the index was checked above
     // Remembered before the test below, so a click that kills still counts as the last click.
     m_lastClicked = quint8(clickId);
 
     if (cell.interval > 0.0f) {
-        cell.caption = QStringLiteral("10");
+        cell.caption = Cell::FullCaption;
         cell.timerInterval = roundToInt32(cell.interval);
         m_score = single(m_score + PointsPerClick);
         return {ClickOutcome::Scored, false};
@@ -67,7 +66,7 @@ ClickResult Board::ClickCell(qint16 index)
     return {ClickOutcome::Killed, gameOver};
 }
 
-bool Board::TickCell(qint16 index)
+bool Board::tick(qint16 index)
 {
     Cell &cell = checkedCell(index);
     const float remaining = single(NumberText::toSingle(cell.caption) - 1.0f);
@@ -81,9 +80,9 @@ bool Board::TickCell(qint16 index)
     return true;
 }
 
-QString Board::ScoreText() const
+QString Board::scoreText() const
 {
-    return LoadText(1006) + NumberText::fromSingle(m_score);
+    return loadText(TextId::ScorePrefix) + NumberText::fromSingle(m_score);
 }
 
 void Board::kill(Cell &cell)
@@ -91,7 +90,7 @@ void Board::kill(Cell &cell)
     cell.timerEnabled = false;
     cell.timerInterval = 0;
     cell.enabled = false;
-    cell.caption = QStringLiteral("X");
+    cell.caption = Cell::DeadCaption;
 }
 
 bool Board::noCellLive() const

@@ -1,0 +1,51 @@
+#include "titleanimation.h"
+
+#include "appinfo.h"
+#include "board/ruleerror.h"
+#include "text/stringtable.h"
+
+#include <array>
+
+void TitleAnimation::arm()
+{
+    m_running = true;
+    if (m_frame > LastFrame)
+        m_frame = 0;
+}
+
+std::optional<QString> TitleAnimation::nextTitle()
+{
+    if (m_running) {
+        m_step = 1;
+    } else {
+        m_step = 0;
+        m_frame = 0;
+    }
+
+    std::optional<QString> title;
+    if (m_frame <= LastFrame) {
+        title = frameTitle(m_frame);
+        if (m_frame == LastFrame)
+            m_running = false;
+    }
+
+    if (int(m_frame) + m_step > 255)
+        throw RuleError(RuleError::Kind::Overflow);
+    m_frame = quint8(m_frame + m_step);
+    return title;
+}
+
+QString TitleAnimation::frameTitle(quint8 frame)
+{
+    // Frame 0 is the fixed full title, Czech in both languages; frames 1 to 6 type it out, and
+    // frames 7 to 10 are the prefixes of the full title in the user's language.
+    static constexpr std::array<const char *, 7> fixedFrames{
+        AppInfo::DisplayName, "", "K", "Ka", "Ka ", "Ka l", "Ka lu"};
+    static constexpr std::array<TextId, 4> tableFrames{TextId::TitleOf6, TextId::TitleOf7,
+                                                       TextId::TitleOf8, TextId::FullTitle};
+    if (frame < fixedFrames.size())
+        return QString::fromUtf8(fixedFrames[frame]);
+    if (frame <= LastFrame)
+        return loadText(tableFrames[frame - fixedFrames.size()]);
+    throw RuleError(RuleError::Kind::SubscriptOutOfRange);
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "board/board.h"
+#include "title/titleanimation.h"
+#include "window.h"
+
+#include <array>
+#include <memory>
+
+class AboutWindow;
+class Button;
+class HelpWindow;
+class Label;
+class Picture;
+class ScoreWindow;
+class Timer;
+
+// The main window: the grid of cells on the right, the four text commands on the left over the
+// background picture, the score line and the game-over label. It holds no game state of its
+// own; its handlers call the board's rules and then show the board's state.
+class MainWindow : public Window {
+    Q_OBJECT
+
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    const Board &board() const { return m_board; }
+
+protected:
+    void buildControls(QWidget *surface) override;
+    void onLoad() override;
+    void onClose() override;
+
+private:
+    // Handlers, each run inside the toolkit's handler boundary.
+    void startNewGame();
+    void openHelp();
+    void openAbout();
+    void openScoreWindow();
+    void quit();
+    void clickCell(int index);
+    void tickCell(int index);
+    void tickTitle();
+
+    // Shows cell `index` on its button and timer; `restartPeriod` starts its timer's period
+    // afresh, as after a new game or an accepted click, which put the countdown back to "10".
+    void showCell(int index, bool restartPeriod);
+    // The score line, written only after a new game and after a click that scored.
+    void showScore();
+    void showGameOver();
+
+    // The dialogs, each created on first use.
+    HelpWindow &helpWindow();
+    AboutWindow &aboutWindow();
+    ScoreWindow &scoreWindow();
+
+    Board m_board;
+    TitleAnimation m_title;
+    std::unique_ptr<HelpWindow> m_helpWindow;
+    std::unique_ptr<AboutWindow> m_aboutWindow;
+    std::unique_ptr<ScoreWindow> m_scoreWindow;
+
+    // Controls, valid from creation to the end of the program.
+    std::array<Button *, Board::CellCount> m_cells{};
+    std::array<Timer *, Board::CellCount> m_cellTimers{};
+    Button *m_scoreWindowButton = nullptr; // below the client area, reached by the focus only
+    Label *m_newGameCommand = nullptr;
+    Label *m_scoreLine = nullptr;
+    Label *m_helpCommand = nullptr;
+    Label *m_aboutCommand = nullptr;
+    Label *m_quitCommand = nullptr;
+    Label *m_gameOverLabel = nullptr;
+    Picture *m_backgroundPicture = nullptr;
+    Picture *m_playPicture = nullptr; // over help and about while a game runs
+    Timer *m_titleTimer = nullptr;
+};
