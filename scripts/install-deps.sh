@@ -13,7 +13,7 @@ packages=(
     # end-to-end tests under a virtual X server
     xvfb xauth xdotool x11-utils imagemagick
     # checks of the desktop integration, the manual page and the Debian package
-    desktop-file-utils appstream dpkg-dev file man-db groff-base
+    desktop-file-utils appstream dpkg-dev file man-db groff-base lintian
 )
 
 missing=()
