@@ -6,14 +6,14 @@ set -euo pipefail
 packages=(
     # toolchain
     g++ make cmake pkgconf
-    # Qt 6 (Widgets, Test) and the platform plugins it loads at run time
-    qt6-base-dev libgl-dev
+    # Qt 6 (Widgets, Test) and the platform plugins it loads at run time, Wayland's included
+    qt6-base-dev libgl-dev qt6-wayland
     # fonts that stand in for "MS Sans Serif" and "Comic Sans MS"
     fonts-liberation2 fonts-comic-neue fonts-dejavu-core fontconfig
     # end-to-end tests under a virtual X server
     xvfb xauth xdotool x11-utils imagemagick
-    # checks of the desktop integration and the Debian package
-    desktop-file-utils appstream dpkg-dev file
+    # checks of the desktop integration, the manual page and the Debian package
+    desktop-file-utils appstream dpkg-dev file man-db groff-base lintian
 )
 
 missing=()

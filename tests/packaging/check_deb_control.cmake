@@ -16,7 +16,7 @@ function(field name out)
 endfunction()
 
 foreach(pair
-        "Package=kaludnik"
+        "Package=${PACKAGE}"
         "Version=${VERSION}-1"
         "Architecture=${arch}"
         "Section=games"
@@ -61,6 +61,12 @@ else()
 endif()
 if(control MATCHES "\nDescription: [^\n]*\n( [^\n]*\n)*[^\n]*&[a-z]+;")
     fail("Description holds an escaped character entity instead of the character")
+endif()
+
+# Native Wayland through Qt's platform plugin, wanted but not needed.
+field(Recommends recommends)
+if(NOT recommends STREQUAL "qt6-wayland")
+    fail("Recommends is '${recommends}', expected 'qt6-wayland'")
 endif()
 
 field(Installed-Size installed_size)

@@ -24,14 +24,15 @@ foreach(path IN LISTS staged)
     endif()
 endforeach()
 
-# The program.
-file(READ ${prefix}/bin/kaludnik magic LIMIT 4 HEX)
+# The program, where Debian keeps games.
+set(program games/${EXECUTABLE})
+file(READ ${prefix}/${program} magic LIMIT 4 HEX)
 if(NOT magic STREQUAL "7f454c46")
-    fail("bin/kaludnik is not an ELF executable")
+    fail("${program} is not an ELF executable")
 endif()
-execute_process(COMMAND test -x ${prefix}/bin/kaludnik RESULT_VARIABLE not_executable)
+execute_process(COMMAND test -x ${prefix}/${program} RESULT_VARIABLE not_executable)
 if(not_executable)
-    fail("bin/kaludnik is not executable")
+    fail("${program} is not executable")
 endif()
 
 # Each PNG is a PNG of the size its folder names; the SVG is an SVG document.
@@ -60,7 +61,8 @@ endif()
 # The desktop entry starts the installed program with the installed icon, in both languages.
 file(STRINGS ${prefix}/share/applications/${APP_ID}.desktop desktop ENCODING UTF-8)
 foreach(line
-        "Name=Ka ludnik" "Exec=kaludnik" "Icon=${APP_ID}" "StartupWMClass=kaludnik"
+        "Name=${DISPLAY_NAME}" "Exec=${EXECUTABLE}" "Icon=${APP_ID}"
+        "StartupWMClass=${EXECUTABLE}"
         "Type=Application" "Terminal=false" "Categories=Game;ArcadeGame;")
     if(NOT line IN_LIST desktop)
         fail("desktop entry lacks '${line}'")
@@ -83,7 +85,8 @@ foreach(fragment
         "<component type=\"desktop-application\">"
         "<id>${APP_ID}</id>"
         "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>"
-        "<binary>kaludnik</binary>"
+        "<binary>${EXECUTABLE}</binary>"
+        "<name>${DISPLAY_NAME}</name>"
         "<content_rating type=\"oars-1.1\""
         "<metadata_license>CC0-1.0</metadata_license>"
         "<project_license>MIT</project_license>"
@@ -102,7 +105,7 @@ elseif(NOT CMAKE_MATCH_1 STREQUAL VERSION)
 endif()
 
 # The copyright file is machine-readable and carries the same MIT text as LICENSE.
-file(READ ${prefix}/share/doc/kaludnik/copyright copyright)
+file(READ ${prefix}/share/doc/${PACKAGE}/copyright copyright)
 if(NOT copyright MATCHES "^Format: https://www\\.debian\\.org/doc/packaging-manuals/copyright-format/1\\.0/\n")
     fail("copyright file is not in the machine-readable format")
 endif()
@@ -126,16 +129,32 @@ else()
 endif()
 
 # The compressed changelog's newest entry is the version being built.
-execute_process(COMMAND gzip -dc ${prefix}/share/doc/kaludnik/changelog.Debian.gz
+execute_process(COMMAND gzip -dc ${prefix}/share/doc/${PACKAGE}/changelog.Debian.gz
     OUTPUT_VARIABLE changelog RESULT_VARIABLE gzip_failed)
 if(gzip_failed)
     fail("changelog.Debian.gz is not gzip data")
-elseif(NOT changelog MATCHES "^kaludnik \\(([^)]+)\\) [a-z]+; urgency=[a-z]+\n")
-    fail("changelog.Debian.gz does not start with an entry for kaludnik")
+elseif(NOT changelog MATCHES "^${PACKAGE} \\(([^)]+)\\) [a-z]+; urgency=[a-z]+\n")
+    fail("changelog.Debian.gz does not start with an entry for ${PACKAGE}")
 elseif(NOT CMAKE_MATCH_1 STREQUAL "${VERSION}-1")
     fail("newest changelog entry is ${CMAKE_MATCH_1}, the package is ${VERSION}-1")
 elseif(NOT changelog MATCHES "\n -- Ka ludnik team <team@kaludnik\\.example\\.org>  [A-Z][a-z][a-z], [0-9][0-9] [A-Z][a-z][a-z] [0-9]+ [0-9:]+ [+-][0-9]+\n")
     fail("newest changelog entry has no valid trailer line")
 endif()
 
+report()
+
+# The manual page (its format and compression are lintian's to check): every section a user
+# looks for, and the version being built.
+set(manpage ${prefix}/share/man/man6/${EXECUTABLE}.6.gz)
+execute_process(COMMAND gzip -dc ${manpage} OUTPUT_VARIABLE roff COMMAND_ERROR_IS_FATAL ANY)
+if(NOT roff MATCHES "\n\\.TH ([^ ]+) 6 [^\n]* \"[^\"]* ([0-9.]+)\"")
+    fail("manual page has no .TH line for section 6 with a version")
+elseif(NOT CMAKE_MATCH_2 STREQUAL VERSION)
+    fail("manual page is of version ${CMAKE_MATCH_2}, the project is ${VERSION}")
+endif()
+foreach(section NAME SYNOPSIS DESCRIPTION KEYS FILES ENVIRONMENT "SEE ALSO")
+    if(NOT roff MATCHES "\n\\.SH \"?${section}\"?\n")
+        fail("manual page lacks the section ${section}")
+    endif()
+endforeach()
 report()

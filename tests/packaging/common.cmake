@@ -4,12 +4,13 @@ cmake_minimum_required(VERSION 3.25)
 # the staged tree and of the .deb.
 set(icon_sizes 16 32 48 64 128 256)
 set(expected_files
-    bin/kaludnik
+    games/${EXECUTABLE}
+    share/man/man6/${EXECUTABLE}.6.gz
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
-    share/doc/kaludnik/copyright
-    share/doc/kaludnik/changelog.Debian.gz)
+    share/doc/${PACKAGE}/copyright
+    share/doc/${PACKAGE}/changelog.Debian.gz)
 foreach(size IN LISTS icon_sizes)
     list(APPEND expected_files share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
@@ -41,7 +42,7 @@ function(find_deb out)
     execute_process(COMMAND ${DPKG} --print-architecture
         OUTPUT_VARIABLE arch OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
     file(GLOB debs ${DEB_DIR}/*.deb)
-    set(expected ${DEB_DIR}/kaludnik_${VERSION}-1_${arch}.deb)
+    set(expected ${DEB_DIR}/${PACKAGE}_${VERSION}-1_${arch}.deb)
     if(NOT debs STREQUAL expected)
         message(FATAL_ERROR "expected exactly ${expected}, found: ${debs}")
     endif()

@@ -136,7 +136,7 @@ bool reddish(QRgb c)
 
 QString hicolorPath(int size)
 {
-    return QStringLiteral("icons/hicolor/%1x%1/apps/org.example.kaludnik.png").arg(size);
+    return QStringLiteral("icons/hicolor/%1x%1/apps/" KALUDNIK_APP_ID ".png").arg(size);
 }
 
 } // namespace
@@ -150,8 +150,6 @@ private Q_SLOTS:
     void iconPixels();
     void hicolorIcons_data();
     void hicolorIcons();
-    void hicolorBlowUps_data();
-    void hicolorBlowUps();
     void scalableIcon();
 
     void playHeader_data();
@@ -209,7 +207,6 @@ void PicturesTest::iconPixels_data()
     QTest::addColumn<QByteArray>("format");
     QTest::newRow("ico") << QStringLiteral("icon.ico") << QByteArray("ico");
     QTest::newRow("png") << QStringLiteral("icon.png") << QByteArray("png");
-    QTest::newRow("hicolor 32") << hicolorPath(32) << QByteArray("png");
 }
 
 void PicturesTest::iconPixels()
@@ -228,8 +225,9 @@ void PicturesTest::hicolorIcons_data()
         QTest::addRow("%d", size) << size;
 }
 
-// Every size: RGBA, crisp (only the design's colours, alpha 0 or 255), the white square left of
-// the mint one, each framed in grey, the whole roughly where the 32 px design puts it.
+// Every size: RGBA, crisp (only the design's colours, alpha 0 or 255), nothing but the white
+// square left of the mint one, both framed in grey as wide as the gap between them, filling the
+// canvas up to the usual margin of a desktop icon (1/16 to 1/8 of the size) and centred.
 void PicturesTest::hicolorIcons()
 {
     QFETCH(int, size);
@@ -256,59 +254,50 @@ void PicturesTest::hicolorIcons()
                 mintFill |= QRect(x, y, 1, 1);
         }
     }
-    QVERIFY(!whiteFill.isEmpty());
-    QVERIFY(!mintFill.isEmpty());
-    QVERIFY(whiteFill.right() < mintFill.left());
-    for (const QRect &fill : {whiteFill, mintFill}) {
-        const QRect ring = fill.adjusted(-1, -1, 1, 1);
-        for (int x = ring.left(); x <= ring.right(); ++x) {
-            QCOMPARE(image.pixel(x, ring.top()), grey);
-            QCOMPARE(image.pixel(x, ring.bottom()), grey);
-        }
-        for (int y = ring.top(); y <= ring.bottom(); ++y) {
-            QCOMPARE(image.pixel(ring.left(), y), grey);
-            QCOMPARE(image.pixel(ring.right(), y), grey);
-        }
-    }
-
-    // Columns 13 to 31 and rows 11 to 19 of 32, within a pixel.
-    const double scale = size / 32.0;
-    QVERIFY(qAbs(opaque.left() - 13 * scale) <= 1);
-    QVERIFY(qAbs(opaque.right() + 1 - 32 * scale) <= 1);
-    QVERIFY(qAbs(opaque.top() - 11 * scale) <= 1);
-    QVERIFY(qAbs(opaque.bottom() + 1 - 20 * scale) <= 1);
-}
-
-void PicturesTest::hicolorBlowUps_data()
-{
-    QTest::addColumn<int>("size");
-    for (const int size : {64, 128, 256})
-        QTest::addRow("%d", size) << size;
-}
-
-// Where the size is a multiple of 32 the icon is simply blown up, pixel for pixel.
-void PicturesTest::hicolorBlowUps()
-{
-    QFETCH(int, size);
-    const QImage image = QImage::fromData(committed(hicolorPath(size)), "png");
-    QCOMPARE(image.size(), QSize(size, size));
-    const int factor = size / 32;
+    QVERIFY(!whiteFill.isEmpty() && !mintFill.isEmpty());
+    const int line = whiteFill.left() - opaque.left();
+    QVERIFY(line >= 1);
+    const QRect whiteSquare = whiteFill.adjusted(-line, -line, line, line);
+    const QRect mintSquare = mintFill.adjusted(-line, -line, line, line);
+    QCOMPARE(whiteSquare.width(), whiteSquare.height());
+    QCOMPARE(mintSquare.size(), whiteSquare.size());
+    QCOMPARE(mintSquare.top(), whiteSquare.top());
+    QCOMPARE(mintSquare.left() - whiteSquare.right() - 1, line);
+    QCOMPARE(opaque, whiteSquare | mintSquare);
+    // The frame keeps about the design's share of the square (1 of 9), at least one pixel.
+    QVERIFY2(qAbs(whiteSquare.width() / double(line) - 9) <= 4.5 || line == 1,
+             qPrintable(QStringLiteral("frame %1 of %2").arg(line).arg(whiteSquare.width())));
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            const QRgb expected = iconPixel(x / factor, y / factor);
-            const QRgb actual = image.pixel(x, y);
+            const QPoint at(x, y);
+            QRgb expected = 0;
+            if (whiteSquare.contains(at))
+                expected = whiteFill.contains(at) ? white : grey;
+            else if (mintSquare.contains(at))
+                expected = mintFill.contains(at) ? mint : grey;
+            const QRgb actual = image.pixel(at);
             QVERIFY2(expected == 0 ? qAlpha(actual) == 0 : actual == expected,
                      qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
         }
     }
+
+    const int left = opaque.left(), right = size - 1 - opaque.right();
+    const int top = opaque.top(), bottom = size - 1 - opaque.bottom();
+    QVERIFY2(qAbs(left - right) <= 1 && qAbs(top - bottom) <= 1,
+             qPrintable(
+                 QStringLiteral("margins %1 %2 %3 %4").arg(left).arg(right).arg(top).arg(bottom)));
+    QVERIFY2(std::min(left, right) * 16 >= size && std::max(left, right) * 8 <= size,
+             qPrintable(QStringLiteral("margins %1 and %2 of %3").arg(left).arg(right).arg(size)));
 }
 
-// The SVG may only hold whole-pixel rectangles; painting them in order must give the icon.
+// The SVG may only hold whole-unit rectangles on a square view box; painting them in order must
+// give the PNG icon of that size.
 void PicturesTest::scalableIcon()
 {
-    QXmlStreamReader xml(committed(QStringLiteral("icons/hicolor/scalable/apps/"
-                                                  "org.example.kaludnik.svg")));
-    QList<QRgb> canvas(32 * 32, 0);
+    QXmlStreamReader xml(
+        committed(QStringLiteral("icons/hicolor/scalable/apps/" KALUDNIK_APP_ID ".svg")));
+    int size = 0;
+    QList<QRgb> canvas;
     bool sawRoot = false;
     int rects = 0;
     while (!xml.atEnd()) {
@@ -321,8 +310,12 @@ void PicturesTest::scalableIcon()
             sawRoot = true;
             const QStringList box =
                 attributes.value(QStringLiteral("viewBox")).toString().simplified().split(u' ');
+            QCOMPARE(box.size(), 4);
+            size = box.at(2).toInt();
             QCOMPARE(box, QStringList({QStringLiteral("0"), QStringLiteral("0"),
-                                       QStringLiteral("32"), QStringLiteral("32")}));
+                                       QString::number(size), QString::number(size)}));
+            QVERIFY(size > 0);
+            canvas.fill(0, size * size);
             continue;
         }
         QCOMPARE(xml.name().toString(), QStringLiteral("rect"));
@@ -339,19 +332,23 @@ void PicturesTest::scalableIcon()
         bool hexOk = false;
         const QRgb colour = 0xff000000u | fill.mid(1).toUInt(&hexOk, 16);
         QVERIFY(hexOk);
-        QVERIFY(x >= 0 && y >= 0 && x + width <= 32 && y + height <= 32);
+        QVERIFY(x >= 0 && y >= 0 && x + width <= size && y + height <= size);
         for (int row = y; row < y + height; ++row) {
             for (int column = x; column < x + width; ++column)
-                canvas[row * 32 + column] = colour;
+                canvas[row * size + column] = colour;
         }
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     QVERIFY(sawRoot);
     QVERIFY(rects > 0);
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x)
-            QVERIFY2(canvas[y * 32 + x] == iconPixel(x, y),
+    const QImage png = QImage::fromData(committed(hicolorPath(size)), "png");
+    QCOMPARE(png.size(), QSize(size, size));
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const QRgb pixel = png.pixel(x, y);
+            QVERIFY2(canvas[y * size + x] == (qAlpha(pixel) == 0 ? 0 : pixel),
                      qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+        }
     }
 }
 

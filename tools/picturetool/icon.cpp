@@ -24,39 +24,54 @@ QString hex(QRgb colour)
 
 } // namespace
 
-// The design is made for 32 px: squares of 9 at columns 13 and 23, rows 11 to 19, the right one
-// touching the edge. Other sizes keep that place in whole pixels so they stay crisp, and for
-// multiples of 32 this comes out as an exact nearest-neighbour blow-up.
-IconLayout iconLayout(int size)
+// The window icon of the design, 32 px: squares of 9 at columns 13 and 23, rows 11 to 19, the
+// right one touching the edge.
+IconLayout designIconLayout()
 {
     IconLayout layout;
-    layout.side = 9 * size / 32;
-    layout.line = std::max(1, (size + 16) / 32);
-    // Centres the squares on row 15.5 of 32, rounding half down.
-    layout.top = (31 * size - 32 * layout.side + 32) / 64;
-    layout.right = size - layout.side;
-    layout.left = layout.right - layout.line - layout.side;
+    layout.size = 32;
+    layout.side = 9;
+    layout.line = 1;
+    layout.top = 11;
+    layout.left = 13;
+    layout.right = 23;
     return layout;
 }
 
-QImage drawIcon(int size)
+// The launcher icons: the same two squares as large as a margin of a sixteenth of the canvas on
+// either side allows, centred both ways. The frame and the gap keep roughly their share of the
+// design (1 to 9) in whole pixels, so that every edge stays crisp; where the pixels do not
+// divide evenly, the extra one goes to the right and bottom margins.
+IconLayout launcherIconLayout(int size)
 {
-    const IconLayout layout = iconLayout(size);
-    QImage image(size, size, QImage::Format_ARGB32);
+    IconLayout layout;
+    layout.size = size;
+    const int width = size - 2 * (size / 16);
+    layout.line = std::max(1, (width + 9) / 19);
+    layout.side = (width - layout.line) / 2;
+    layout.left = (size - (2 * layout.side + layout.line)) / 2;
+    layout.right = layout.left + layout.side + layout.line;
+    layout.top = (size - layout.side) / 2;
+    return layout;
+}
+
+QImage drawIcon(const IconLayout &layout)
+{
+    QImage image(layout.size, layout.size, QImage::Format_ARGB32);
     image.fill(0);
     drawSquare(image, layout.left, layout.top, layout.side, layout.line, iconLeft);
     drawSquare(image, layout.right, layout.top, layout.side, layout.line, iconRight);
     return image;
 }
 
-QByteArray iconSvg()
+QByteArray iconSvg(const IconLayout &l)
 {
-    const IconLayout l = iconLayout(32);
     const int inner = l.side - 2 * l.line;
-    QString svg =
-        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" "
-                       "viewBox=\"0 0 32 32\" shape-rendering=\"crispEdges\">\n");
+    QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" "
+                                 "height=\"%1\" viewBox=\"0 0 %1 %1\" "
+                                 "shape-rendering=\"crispEdges\">\n")
+                      .arg(l.size);
     const auto rect = [&svg](int x, int y, int side, QRgb fill) {
         svg +=
             QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" fill=\"%4\"/>\n")

@@ -46,7 +46,7 @@ QByteArray encodeJpeg(const QImage &image, int quality)
 QList<Picture> allPictures()
 {
     QList<Picture> list;
-    const QImage icon = drawIcon(32);
+    const QImage icon = drawIcon(designIconLayout());
     list.append({QStringLiteral("icon.ico"), encodeIco(icon)});
     list.append({QStringLiteral("icon.png"), encodePng(icon)});
     // Index 1 is white in the palette but never shown: it is the see-through colour.
@@ -56,12 +56,13 @@ QList<Picture> allPictures()
         {QStringLiteral("background.jpg"), encodeJpeg(drawBackground(1), backgroundQuality)});
     list.append(
         {QStringLiteral("background@2x.jpg"), encodeJpeg(drawBackground(2), backgroundQuality)});
+    const QString launcher = QStringLiteral("icons/hicolor/%1/apps/" KALUDNIK_APP_ID ".%2");
     for (const int size : {16, 32, 48, 64, 128, 256}) {
-        list.append({QStringLiteral("icons/hicolor/%1x%1/apps/org.example.kaludnik.png").arg(size),
-                     encodePng(drawIcon(size))});
+        list.append({launcher.arg(QStringLiteral("%1x%1").arg(size), QStringLiteral("png")),
+                     encodePng(drawIcon(launcherIconLayout(size)))});
     }
-    list.append(
-        {QStringLiteral("icons/hicolor/scalable/apps/org.example.kaludnik.svg"), iconSvg()});
+    list.append({launcher.arg(QStringLiteral("scalable"), QStringLiteral("svg")),
+                 iconSvg(launcherIconLayout(scalableIconSize))});
     return list;
 }
 

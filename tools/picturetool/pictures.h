@@ -19,18 +19,21 @@ inline constexpr int backgroundWidth = 600;
 inline constexpr int backgroundHeight = 400;
 inline constexpr int backgroundQuality = 90;
 
-// Where the two squares of the icon sit on a canvas of a given size, in whole pixels.
+// Where the two squares of the icon sit on its square canvas, in whole pixels.
 struct IconLayout {
+    int size = 0;  // width and height of the canvas
     int side = 0;  // width and height of each square
     int line = 0;  // frame width, and the gap between the squares
     int top = 0;   // first row of both squares
     int left = 0;  // first column of the white square
     int right = 0; // first column of the mint square
 };
-IconLayout iconLayout(int size);
+IconLayout designIconLayout();               // the 32 x 32 window icon, exactly as designed
+IconLayout launcherIconLayout(int size);     // the menu and launcher icons: centred, enlarged
+inline constexpr int scalableIconSize = 256; // view box of the SVG, the largest PNG's layout
 
-QImage drawIcon(int size);        // ARGB32, transparent around the squares
-QByteArray iconSvg();             // the same design on a 32 x 32 view box
+QImage drawIcon(const IconLayout &layout);    // ARGB32, transparent around the squares
+QByteArray iconSvg(const IconLayout &layout); // the same, as whole-unit SVG rectangles
 QImage drawPlay(int scale);       // Indexed8: 0 black, 1 white (made transparent in the file)
 QImage drawBackground(int scale); // RGB32, 600 x 400 times scale
 
