@@ -61,6 +61,23 @@ void StringTableTest::everyText_data()
                           "\n\n%1")
         << QStringLiteral("Ka ludnik has met an error it cannot recover from and will now end."
                           "\n\n%1");
+    QTest::newRow("2010 score title") << 2010 << QStringLiteral("Skóre") << QStringLiteral("Score");
+    QTest::newRow("2011 name hint")
+        << 2011 << QStringLiteral("Zadej jméno") << QStringLiteral("Enter your name");
+    QTest::newRow("2012 close") << 2012 << QStringLiteral("Zavřít") << QStringLiteral("Close");
+    QTest::newRow("2013 confirm") << 2013 << QStringLiteral("OK") << QStringLiteral("OK");
+    QTest::newRow("2014 empty name") << 2014 << QStringLiteral("Bez jména se výsledek neuloží.")
+                                     << QStringLiteral("A result needs a name.");
+    QTest::newRow("2015 not saved")
+        << 2015 << QStringLiteral("Výsledek se nepodařilo uložit; OK to zkusí znovu.")
+        << QStringLiteral("The result could not be saved; OK tries again.");
+    QTest::newRow("2016 set aside")
+        << 2016
+        << QStringLiteral("Soubor se skóre byl poškozený, je odložen a začíná nová tabulka.")
+        << QStringLiteral("The score file was damaged; it was set aside and a new table begins.");
+    QTest::newRow("2017 no result") << 2017 << QStringLiteral("–") << QStringLiteral("–");
+    QTest::newRow("2018 opens the table") << 2018 << QStringLiteral("Otevřít tabulku skóre")
+                                          << QStringLiteral("Open the score table");
 }
 
 void StringTableTest::everyText()
@@ -78,7 +95,8 @@ void StringTableTest::tableHoldsExactlyTheNumbersInUse()
     for (TextId id : StringTable::ids())
         numbers.append(quint16(id));
     const QList<quint16> expected{101,  1001, 1002, 1003, 1004, 1005, 1006, 1008, 1009,
-                                  1010, 1011, 1012, 1013, 2001, 2002, 2003, 2004};
+                                  1010, 1011, 1012, 1013, 2001, 2002, 2003, 2004, 2010,
+                                  2011, 2012, 2013, 2014, 2015, 2016, 2017, 2018};
     QCOMPARE(numbers, expected);
 }
 

@@ -7,15 +7,18 @@
 #include "label.h"
 #include "mainwindow.h"
 #include "picture.h"
+#include "scores/scorefile.h"
 #include "scorewindow.h"
 #include "text/stringtable.h"
 #include "timer.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -30,6 +33,11 @@ const QColor Red(255, 0, 0);
 QColor buttonText()
 {
     return QGuiApplication::palette().color(QPalette::ButtonText);
+}
+
+QString scoreRow(const ScoreWindow &window, int row)
+{
+    return control<Label>(&window, QStringLiteral("scoreRow%1").arg(row))->caption();
 }
 
 bool isWhite(QRgb pixel)
@@ -98,9 +106,12 @@ private Q_SLOTS:
     void scoreWindowTabOrder();
     void closeLabelColour_data();
     void closeLabelColour();
-    void okButtonDoesNothing();
-    void closingDropsTheTypedName_data();
-    void closingDropsTheTypedName();
+    void okWithoutAFinishedGameStoresNothing();
+    void aQualifyingGameIsOfferedAndStoredOnce();
+    void aNewGameOrClosingDropsTheOffer_data();
+    void aNewGameOrClosingDropsTheOffer();
+    void theWindowSaysWhyAResultWasNotKept();
+    void aDamagedFileIsSetAsideAndSaidSo();
     void secondOpeningLeavesOneWindow();
     void theScoreWindowGoesWithTheMainWindow();
 
@@ -110,14 +121,19 @@ private:
     // Opens the score window by Space on the main window's hidden button and moves it clear of
     // the main window, so that pointer moves over it reach it.
     ScoreWindow &openScoreWindow();
+    // Plays a game on the main window to its end by ticks, with `score` points.
+    void endGameWithScore(int score);
     Button *scoreWindowButton() const { return control<Button>(m_main.get(), "scoreWindowButton"); }
 
+    std::unique_ptr<QTemporaryDir> m_home; // the score file's folder
     std::unique_ptr<RecordingPlatform> m_platform;
     std::unique_ptr<MainWindow> m_main;
 };
 
 void DialogsTest::init()
 {
+    m_home = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home->path()));
     m_platform = std::make_unique<RecordingPlatform>();
     m_main = std::make_unique<MainWindow>();
     m_main->move(0, 0);
@@ -129,6 +145,7 @@ void DialogsTest::cleanup()
 {
     m_main.reset();
     m_platform.reset();
+    m_home.reset();
 }
 
 void DialogsTest::whileOpen(const QString &dialog, const std::function<void(Window &)> &check)
@@ -153,6 +170,20 @@ void DialogsTest::whileOpen(const QString &dialog, const std::function<void(Wind
         QCOMPARE(modalWindowsOpenedBy(click, whileModal), 1);
         QVERIFY(opened && !opened->isVisible());
     }
+}
+
+void DialogsTest::endGameWithScore(int score)
+{
+    QTest::mouseClick(control<Label>(m_main.get(), "newGameCommand"), Qt::LeftButton);
+    for (int click = 0; click < score / 10; ++click)
+        QTest::mouseClick(control<Button>(m_main.get(), QStringLiteral("cell%1").arg(click % 2)),
+                          Qt::LeftButton);
+    for (int i = 0; i < Board::CellCount; ++i) {
+        const Button *cell = control<Button>(m_main.get(), QStringLiteral("cell%1").arg(i));
+        while (cell->isEnabled())
+            Q_EMIT control<Timer>(m_main.get(), QStringLiteral("cellTimer%1").arg(i))->tick(i);
+    }
+    QCOMPARE(m_main->board().phase(), GamePhase::Over);
 }
 
 ScoreWindow &DialogsTest::openScoreWindow()
@@ -184,7 +215,7 @@ void DialogsTest::windowsAsDesigned_data()
                           << true;
     QTest::newRow("about") << "about" << loadText(TextId::About) << Qt::Tool << false
                            << Qt::ApplicationModal << QSize(306, 166) << QColor(Qt::black) << true;
-    QTest::newRow("score") << "score" << QStringLiteral("Skóre") << Qt::Window << true
+    QTest::newRow("score") << "score" << loadText(TextId::ScoreTitle) << Qt::Window << true
                            << Qt::NonModal << QSize(304, 170) << QColor(Qt::black) << false;
 }
 
@@ -507,16 +538,18 @@ void DialogsTest::aboutClicks()
 
 void DialogsTest::scoreWindowTexts()
 {
-    // The maker's own Czech texts in both languages; the rows keep the caption of their design.
+    // An empty table: a dash in every place, the hint in the empty name box.
     ScoreWindow &score = openScoreWindow();
-    QCOMPARE(control<QLineEdit>(&score, "nameBox")->text(), QStringLiteral("Zadej jméno"));
-    QCOMPARE(control<Button>(&score, "okButton")->text(), QStringLiteral("OK"));
-    for (int row = 0; row < 5; ++row)
-        QCOMPARE(control<Label>(&score, QStringLiteral("scoreRow%1").arg(row))->caption(),
-                 QStringLiteral("Label1"));
-    // "Zavřít" shows whole in the close label's fixed box.
+    const auto *nameBox = control<QLineEdit>(&score, "nameBox");
+    QCOMPARE(nameBox->text(), QString());
+    QCOMPARE(nameBox->placeholderText(), loadText(TextId::EnterName));
+    QCOMPARE(control<Button>(&score, "okButton")->text(), loadText(TextId::Confirm));
+    for (int row = 0; row < ScoreWindow::Rows; ++row)
+        QCOMPARE(scoreRow(score, row), loadText(TextId::NoResult));
+    QCOMPARE(control<Label>(&score, "messageLine")->caption(), QString());
+    // The close label's text shows whole in its fixed box.
     const Label *closeLabel = control<Label>(&score, "closeLabel");
-    QCOMPARE(closeLabel->caption(), QStringLiteral("Zavřít"));
+    QCOMPARE(closeLabel->caption(), loadText(TextId::Close));
     const QFontMetrics metrics(closeLabel->font());
     const QRect ink = metrics.tightBoundingRect(closeLabel->caption());
     QVERIFY2(ink.right() < closeLabel->width(), qPrintable(QString::number(ink.right())));
@@ -605,57 +638,114 @@ void DialogsTest::closeLabelColour()
     }
 }
 
-void DialogsTest::okButtonDoesNothing()
+void DialogsTest::okWithoutAFinishedGameStoresNothing()
 {
     ScoreWindow &score = openScoreWindow();
     auto *nameBox = control<QLineEdit>(&score, "nameBox");
-    Button *okButton = control<Button>(&score, "okButton");
-    QTest::mouseClick(okButton, Qt::LeftButton);
-    nameBox->selectAll();
     QTest::keyClicks(nameBox, QStringLiteral("Honza"));
-    QTest::mouseClick(okButton, Qt::LeftButton);
-    QTest::keyClick(okButton, Qt::Key_Space);
-    QTest::keyClick(okButton, Qt::Key_Return);
-
+    QTest::keyClick(nameBox, Qt::Key_Return);
+    QTest::mouseClick(control<Button>(&score, "okButton"), Qt::LeftButton);
     QVERIFY(score.isVisible());
-    QCOMPARE(control<QLineEdit>(&score, "nameBox")->text(), QStringLiteral("Honza"));
-    QCOMPARE(control<Label>(&score, "closeLabel")->textColor(), White);
-    QVERIFY(m_platform->openedUrls.isEmpty());
-    QVERIFY(m_platform->endRequests.isEmpty());
+    QCOMPARE(scoreRow(score, 0), loadText(TextId::NoResult));
+    QVERIFY(!QFile::exists(ScoreFile::defaultPath()));
     QCOMPARE(m_main->board().phase(), GamePhase::Idle);
 }
 
-void DialogsTest::closingDropsTheTypedName_data()
+void DialogsTest::aQualifyingGameIsOfferedAndStoredOnce()
 {
-    QTest::addColumn<bool>("byCloseLabel");
-    QTest::newRow("close label") << true;
-    QTest::newRow("close box") << false;
+    endGameWithScore(0); // nothing to offer
+    QVERIFY(!findWindow<ScoreWindow>() || !findWindow<ScoreWindow>()->isVisible());
+
+    endGameWithScore(20);
+    ScoreWindow *score = findWindow<ScoreWindow>();
+    QVERIFY(score && score->isVisible());
+    QVERIFY(m_main->isVisible()); // modeless: the game stays usable
+    auto *nameBox = control<QLineEdit>(score, "nameBox");
+    QVERIFY(QTest::qWaitForWindowActive(score));
+    QVERIFY(nameBox->hasFocus());
+    QTest::keyClicks(nameBox, QStringLiteral("  Jana "));
+    QTest::sendKeyEvent(QTest::Click, nameBox, Qt::Key_unknown, QStringLiteral("😀 "), {});
+    QTest::keyClick(nameBox, Qt::Key_Return);
+    QVERIFY(scoreRow(*score, 0).contains(QStringLiteral("Jana 😀")));
+    QVERIFY(scoreRow(*score, 0).contains(QStringLiteral(" 20 ")));
+    QTest::keyClick(nameBox, Qt::Key_Return); // the same game again: not stored twice
+    QCOMPARE(scoreRow(*score, 1), loadText(TextId::NoResult));
+
+    // After a restart of the program the table is read back, and the next qualifying game
+    // offers the last name, selected so that typing replaces it.
+    m_main = std::make_unique<MainWindow>();
+    m_main->show();
+    endGameWithScore(10);
+    score = findWindow<ScoreWindow>();
+    nameBox = control<QLineEdit>(score, "nameBox");
+    QVERIFY(scoreRow(*score, 0).contains(QStringLiteral("Jana 😀")));
+    QCOMPARE(nameBox->text(), QStringLiteral("Jana 😀"));
+    QCOMPARE(nameBox->selectedText(), nameBox->text());
 }
 
-void DialogsTest::closingDropsTheTypedName()
+void DialogsTest::aNewGameOrClosingDropsTheOffer_data()
 {
-    QFETCH(bool, byCloseLabel);
+    QTest::addColumn<QString>("how");
+    QTest::newRow("new game") << "new game";
+    QTest::newRow("close label") << "close label";
+    QTest::newRow("close box") << "close box";
+}
 
-    ScoreWindow &score = openScoreWindow();
-    auto *nameBox = control<QLineEdit>(&score, "nameBox");
-    nameBox->selectAll();
-    QTest::keyClicks(nameBox, QStringLiteral("Honza"));
-    Label *closeLabel = control<Label>(&score, "closeLabel");
-    parkPointer();
-    QTest::mouseMove(closeLabel);
-    QCOMPARE(closeLabel->textColor(), Red);
-
-    if (byCloseLabel)
-        QTest::mouseClick(closeLabel, Qt::LeftButton);
+void DialogsTest::aNewGameOrClosingDropsTheOffer()
+{
+    QFETCH(QString, how);
+    endGameWithScore(30);
+    ScoreWindow *score = findWindow<ScoreWindow>();
+    QTest::keyClicks(control<QLineEdit>(score, "nameBox"), QStringLiteral("Honza"));
+    if (how == QLatin1String("new game"))
+        QTest::mouseClick(control<Label>(m_main.get(), "newGameCommand"), Qt::LeftButton);
+    else if (how == QLatin1String("close label"))
+        QTest::mouseClick(control<Label>(score, "closeLabel"), Qt::LeftButton);
     else
-        score.close();
-    QVERIFY(!score.isVisible());
-    QVERIFY(!score.isLoaded());
+        score->close();
+    if (!score->isVisible())
+        QTest::keyClick(scoreWindowButton(), Qt::Key_Space);
+    auto *nameBox = control<QLineEdit>(score, "nameBox");
+    if (how != QLatin1String("new game"))
+        QCOMPARE(nameBox->text(), QString()); // what was typed went with the window
+    QTest::keyClicks(nameBox, QStringLiteral("Honza"));
+    QTest::keyClick(nameBox, Qt::Key_Return);
+    QCOMPARE(scoreRow(*score, 0), loadText(TextId::NoResult));
+}
 
-    QTest::keyClick(scoreWindowButton(), Qt::Key_Space);
-    QVERIFY(score.isVisible());
-    QCOMPARE(control<QLineEdit>(&score, "nameBox")->text(), QStringLiteral("Zadej jméno"));
-    QCOMPARE(control<Label>(&score, "closeLabel")->textColor(), White);
+void DialogsTest::theWindowSaysWhyAResultWasNotKept()
+{
+    endGameWithScore(20);
+    ScoreWindow *score = findWindow<ScoreWindow>();
+    auto *nameBox = control<QLineEdit>(score, "nameBox");
+    const Label *message = control<Label>(score, "messageLine");
+    QTest::keyClicks(nameBox, QStringLiteral(" \t "));
+    QTest::keyClick(nameBox, Qt::Key_Return);
+    QCOMPARE(message->caption(), loadText(TextId::EmptyName));
+    QCOMPARE(scoreRow(*score, 0), loadText(TextId::NoResult));
+
+    // A file where the data folder should be: kept for this run, said so, tried again.
+    QVERIFY(QFile(QFileInfo(ScoreFile::defaultPath()).path()).open(QIODevice::WriteOnly));
+    QTest::keyClicks(nameBox, QStringLiteral("Eva"));
+    QTest::keyClick(nameBox, Qt::Key_Return);
+    QCOMPARE(message->caption(), loadText(TextId::NotSaved));
+    QVERIFY(scoreRow(*score, 0).contains(QStringLiteral("Eva")));
+    QVERIFY(QFile::remove(QFileInfo(ScoreFile::defaultPath()).path()));
+    QTest::mouseClick(control<Button>(score, "okButton"), Qt::LeftButton);
+    QCOMPARE(message->caption(), QString());
+    QVERIFY(QFile::exists(ScoreFile::defaultPath()));
+}
+
+void DialogsTest::aDamagedFileIsSetAsideAndSaidSo()
+{
+    QVERIFY(QDir().mkpath(QFileInfo(ScoreFile::defaultPath()).path()));
+    QFile damaged(ScoreFile::defaultPath());
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("{\"version\": 1, \"scores\": [{\"score\": -10}]}");
+    damaged.close();
+    ScoreWindow &score = openScoreWindow();
+    QCOMPARE(control<Label>(&score, "messageLine")->caption(), loadText(TextId::FileSetAside));
+    QCOMPARE(scoreRow(score, 0), loadText(TextId::NoResult));
 }
 
 void DialogsTest::secondOpeningLeavesOneWindow()

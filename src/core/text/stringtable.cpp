@@ -14,7 +14,7 @@ struct Entry {
 
 // Spacing is part of the texts: the score prefixes are letter-spaced, Czech 1012 has two blanks
 // before its colon, and English 101 has two blanks after "zero.".
-constexpr std::array<Entry, 17> entries{{
+constexpr std::array<Entry, 26> entries{{
     {TextId::Rules,
      u"Jde o velice jednoduchou hru. Cílem hry je klikat na tlačítka tak, aby se jejich hodnota "
      u"nikdy nesnížila na nulu. Při každém kliknutí se Vám přičte 10 bodů a rychlost odpočítávání "
@@ -40,6 +40,17 @@ constexpr std::array<Entry, 17> entries{{
     {TextId::FatalError,
      u"Ka ludnik narazil na chybu, ze které se nemůže zotavit, a nyní skončí.\n\n%1",
      u"Ka ludnik has met an error it cannot recover from and will now end.\n\n%1"},
+    {TextId::ScoreTitle, u"Skóre", u"Score"},
+    {TextId::EnterName, u"Zadej jméno", u"Enter your name"},
+    {TextId::Close, u"Zavřít", u"Close"},
+    {TextId::Confirm, u"OK", u"OK"},
+    {TextId::EmptyName, u"Bez jména se výsledek neuloží.", u"A result needs a name."},
+    {TextId::NotSaved, u"Výsledek se nepodařilo uložit; OK to zkusí znovu.",
+     u"The result could not be saved; OK tries again."},
+    {TextId::FileSetAside, u"Soubor se skóre byl poškozený, je odložen a začíná nová tabulka.",
+     u"The score file was damaged; it was set aside and a new table begins."},
+    {TextId::NoResult, u"–", u"–"},
+    {TextId::OpenScoreTable, u"Otevřít tabulku skóre", u"Open the score table"},
 }};
 
 const Entry *find(TextId id)

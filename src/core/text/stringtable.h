@@ -30,6 +30,17 @@ enum class TextId : quint16 {
     DeadCell = 2002,
     ScoreName = 2003,
     FatalError = 2004, // "%1" is what failed
+
+    // The score window.
+    ScoreTitle = 2010,
+    EnterName = 2011, // the hint in the empty name box
+    Close = 2012,
+    Confirm = 2013,        // the button that stores the name
+    EmptyName = 2014,      // a name that is empty once cleaned
+    NotSaved = 2015,       // the table could not be written
+    FileSetAside = 2016,   // an unusable score file was renamed
+    NoResult = 2017,       // a place of the table that nobody holds yet
+    OpenScoreTable = 2018, // what screen readers call the hidden button that opens the window
 };
 
 // Raised when a text is asked for that the table does not hold: a programming fault.

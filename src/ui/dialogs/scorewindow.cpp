@@ -5,49 +5,161 @@
 #include "fonts.h"
 #include "handlers.h"
 #include "label.h"
+#include "scores/scorefile.h"
+#include "text/stringtable.h"
 #include "twips.h"
 
+#include <QFontMetrics>
 #include <QLineEdit>
+#include <QLocale>
 
 namespace {
 
 // The rows stand this far apart.
 constexpr float RowPitch = 360;
-constexpr int RowCount = 5;
+// A long name is elided to this many pixels, so that score and date stay in the window.
+constexpr int NameWidth = 150;
+
+// "1. Jana  1230  7. 12. 2026": the name isolated, so that a right-to-left name neither
+// reorders the numbers around it nor runs into them.
+QString rowText(int rank, const ScoreEntry &entry, const QFont &font)
+{
+    const QString name = QFontMetrics(font).elidedText(entry.name, Qt::ElideRight, NameWidth);
+    const QString date =
+        QLocale::system().toString(entry.achieved.toLocalTime().date(), QLocale::ShortFormat);
+    return QStringLiteral("%1. \u2068%2\u2069  %3  %4")
+        .arg(rank)
+        .arg(name)
+        .arg(entry.score)
+        .arg(date);
+}
 
 } // namespace
 
-ScoreWindow::ScoreWindow() : Window(Frame::Sizable, 4560, 2550, Qt::black)
+ScoreWindow::ScoreWindow(ScoreFile &scores)
+    : Window(Frame::Sizable, 4560, 2550, Qt::black), m_scores(scores)
 {
-    setWindowTitle(QStringLiteral("Skóre"));
+    setWindowTitle(loadText(TextId::ScoreTitle));
 }
 
 void ScoreWindow::buildControls(QWidget *surface)
 {
     const LabelStyle rowStyle{Fonts::formDefault(), Colors::White, true,
                               Qt::AlignLeft | Qt::AlignTop};
-    for (int row = 0; row < RowCount; ++row) {
-        auto *label = new Label(surface, QStringLiteral("Label1"), rowStyle, 120,
-                                120 + RowPitch * float(row), 480, 195);
-        label->setObjectName(QStringLiteral("scoreRow%1").arg(row));
+    for (int row = 0; row < Rows; ++row) {
+        m_rows[std::size_t(row)] =
+            new Label(surface, QString(), rowStyle, 120, 120 + RowPitch * float(row), 480, 195);
+        m_rows[std::size_t(row)]->setObjectName(QStringLiteral("scoreRow%1").arg(row));
     }
+    // Between the table and the name box: why a name was not stored, or the table not saved.
+    m_messageLine = new Label(surface, QString(), rowStyle, 120, 1800, 4320, 195);
+    m_messageLine->setObjectName(QStringLiteral("messageLine"));
+    m_messageLine->setTextColor(Colors::Red);
 
-    auto *nameBox = new QLineEdit(QStringLiteral("Zadej jméno"), surface);
-    nameBox->setObjectName(QStringLiteral("nameBox"));
-    nameBox->setGeometry(Twips::rect(120, 2040, 1335, 300));
-    nameBox->setFont(Fonts::design(Fonts::SansSerif, 8.25, true));
+    m_nameBox = new QLineEdit(surface);
+    m_nameBox->setObjectName(QStringLiteral("nameBox"));
+    m_nameBox->setGeometry(Twips::rect(120, 2040, 1335, 300));
+    m_nameBox->setFont(Fonts::design(Fonts::SansSerif, 8.25, true));
+    m_nameBox->setAccessibleName(loadText(TextId::EnterName));
+    Handlers::connect(m_nameBox, &QLineEdit::returnPressed, this, &ScoreWindow::store);
 
-    auto *okButton = new Button(surface, 0, QStringLiteral("OK"), 1560, 2040, 1335, 310);
-    okButton->setObjectName(QStringLiteral("okButton"));
-    setTabOrder(nameBox, okButton);
+    m_confirmButton = new Button(surface, 0, QString(), 1560, 2040, 1335, 310);
+    m_confirmButton->setObjectName(QStringLiteral("okButton"));
+    Handlers::connect(m_confirmButton, &Button::clicked, this, &ScoreWindow::store);
+    setTabOrder(m_nameBox, m_confirmButton);
 
-    m_closeLabel = new Label(surface, QStringLiteral("Zavřít"),
+    m_closeLabel = new Label(surface, QString(),
                              {Fonts::design(Fonts::SansSerif, 12, true), Colors::White, false,
                               Qt::AlignLeft | Qt::AlignTop},
                              3480, 2040, 735, 255);
     m_closeLabel->setObjectName(QStringLiteral("closeLabel"));
     Handlers::connect(m_closeLabel, &Label::pointerMoved, this, &ScoreWindow::lightCloseLabel);
     Handlers::connect(m_closeLabel, &Label::clicked, this, &ScoreWindow::closeWindow);
+}
+
+void ScoreWindow::onLoad()
+{
+    setWindowTitle(loadText(TextId::ScoreTitle));
+    m_nameBox->setPlaceholderText(loadText(TextId::EnterName));
+    m_confirmButton->setText(loadText(TextId::Confirm));
+    m_closeLabel->setCaption(loadText(TextId::Close));
+
+    m_scores.load(); // on first use, not at start-up
+    showTable();
+    if (m_scores.takeSetAsideNotice())
+        say(loadText(TextId::FileSetAside));
+    else if (m_scores.hasUnsaved())
+        say(loadText(TextId::NotSaved));
+    prepareNameBox();
+}
+
+void ScoreWindow::offer(int score, const QDateTime &achieved)
+{
+    m_offer = Offer{score, achieved};
+    if (isLoaded())
+        prepareNameBox();
+    showModeless();
+    m_nameBox->setFocus(Qt::OtherFocusReason);
+}
+
+void ScoreWindow::withdrawOffer()
+{
+    m_offer.reset();
+}
+
+void ScoreWindow::onClose()
+{
+    withdrawOffer();
+}
+
+void ScoreWindow::prepareNameBox()
+{
+    // The last name entered here, selected, so that typing replaces it.
+    m_nameBox->setText(m_scores.lastName());
+    m_nameBox->selectAll();
+}
+
+void ScoreWindow::store()
+{
+    if (!m_offer) {
+        // No finished game waits; a table that could not be saved is tried again.
+        if (m_scores.hasUnsaved())
+            say(m_scores.retry() == ScoreFile::Status::NotSaved ? loadText(TextId::NotSaved)
+                                                                : QString());
+        else if (m_scores.takeSetAsideNotice())
+            say(loadText(TextId::FileSetAside));
+        return;
+    }
+    const QString name = PlayerName::clean(m_nameBox->text());
+    if (name.isEmpty()) {
+        say(loadText(TextId::EmptyName));
+        return;
+    }
+    const Offer offer = *std::exchange(m_offer, std::nullopt); // one game, stored once
+    const ScoreFile::Status status = m_scores.add({name, offer.score, offer.achieved}, name);
+    showTable();
+    m_nameBox->setText(name);
+    if (status == ScoreFile::Status::NotSaved)
+        say(loadText(TextId::NotSaved));
+    else if (m_scores.takeSetAsideNotice())
+        say(loadText(TextId::FileSetAside));
+    else
+        say(QString());
+}
+
+void ScoreWindow::showTable()
+{
+    const QList<ScoreEntry> &entries = m_scores.table().entries();
+    for (int row = 0; row < Rows; ++row) {
+        Label *label = m_rows[std::size_t(row)];
+        label->setCaption(row < entries.size() ? rowText(row + 1, entries[row], label->font())
+                                               : loadText(TextId::NoResult));
+    }
+}
+
+void ScoreWindow::say(const QString &message)
+{
+    m_messageLine->setCaption(message);
 }
 
 void ScoreWindow::onBareSurfaceMouseMove()
@@ -62,5 +174,6 @@ void ScoreWindow::lightCloseLabel()
 
 void ScoreWindow::closeWindow()
 {
+    withdrawOffer();
     unload();
 }

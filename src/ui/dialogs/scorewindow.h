@@ -2,23 +2,61 @@
 
 #include "window.h"
 
-class Label;
+#include <QDateTime>
 
-// The name entry window. Nothing reads its name or acts on its button; its one behaviour is
-// the close label, red under the pointer, white off it, closing the window when clicked.
+#include <array>
+#include <optional>
+
+class Button;
+class Label;
+class QLineEdit;
+class ScoreFile;
+
+// The score window: the five best results, and a box for the name of a player whose game
+// has just made the table. Modeless: the game goes on while it is open. Its close label turns
+// red under the pointer, white off it, and closes the window when clicked.
 class ScoreWindow : public Window {
     Q_OBJECT
 
 public:
-    ScoreWindow();
+    static constexpr int Rows = 5;
+
+    // The table lives in `scores`, which the window reads on its first opening.
+    explicit ScoreWindow(ScoreFile &scores);
+
+    // A game that ended with `score` at `achieved` made the table: opens the window with the
+    // name box ready. The offer holds until the name is stored, a new game starts, or the
+    // window closes.
+    void offer(int score, const QDateTime &achieved);
+    void withdrawOffer();
+    bool hasOffer() const { return m_offer.has_value(); }
 
 protected:
     void buildControls(QWidget *surface) override;
+    void onLoad() override;
+    void onClose() override;
     void onBareSurfaceMouseMove() override;
 
 private:
+    struct Offer {
+        int score;
+        QDateTime achieved;
+    };
+
+    void store();
     void lightCloseLabel();
     void closeWindow();
+    void showTable();
+    void prepareNameBox();
+    void say(const QString &message);
 
-    Label *m_closeLabel = nullptr; // valid while loaded
+    ScoreFile &m_scores;
+    std::optional<Offer> m_offer;
+
+    // Controls, valid while loaded.
+    std::array<Label *, Rows> m_rows{};
+    Label *m_messageLine = nullptr;
+    QLineEdit *m_nameBox = nullptr;
+    Button *m_confirmButton = nullptr;
+    Label *m_closeLabel = nullptr;
 };

@@ -12,10 +12,12 @@
 #include "picture.h"
 #include "pictures.h"
 #include "platform.h"
+#include "scores/scorefile.h"
 #include "scorewindow.h"
 #include "text/stringtable.h"
 #include "timer.h"
 
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QShortcut>
 
@@ -81,8 +83,15 @@ AboutWindow &MainWindow::aboutWindow()
 ScoreWindow &MainWindow::scoreWindow()
 {
     if (!m_scoreWindow)
-        m_scoreWindow = std::make_unique<ScoreWindow>();
+        m_scoreWindow = std::make_unique<ScoreWindow>(scores());
     return *m_scoreWindow;
+}
+
+ScoreFile &MainWindow::scores()
+{
+    if (!m_scores)
+        m_scores = std::make_unique<ScoreFile>(ScoreFile::defaultPath());
+    return *m_scores;
 }
 
 void MainWindow::buildControls(QWidget *surface)
@@ -133,6 +142,7 @@ void MainWindow::buildControls(QWidget *surface)
     }
     m_scoreWindowButton = new Button(surface, 0, QStringLiteral("Command2"), 120, 5640, 2295, 495);
     m_scoreWindowButton->setObjectName(QStringLiteral("scoreWindowButton"));
+    m_scoreWindowButton->setAccessibleName(loadText(TextId::OpenScoreTable));
     Handlers::connect(m_scoreWindowButton, &Button::clicked, this, &MainWindow::openScoreWindow);
     for (int i = 1; i < Board::CellCount; ++i)
         setTabOrder(m_cells[std::size_t(i - 1)], m_cells[std::size_t(i)]);
@@ -171,6 +181,8 @@ void MainWindow::onClose()
 
 void MainWindow::startNewGame()
 {
+    if (m_scoreWindow)
+        m_scoreWindow->withdrawOffer(); // the finished game is no longer the last one
     m_board.newGame();
     for (int i = 0; i < Board::CellCount; ++i)
         showCell(i, true);
@@ -258,4 +270,14 @@ void MainWindow::showGameOver()
     m_playPicture->hide();
     Platform::current().beep();
     Platform::current().announce(m_gameOverLabel);
+    offerResult();
+}
+
+void MainWindow::offerResult()
+{
+    const int score = int(m_board.score());
+    ScoreFile &table = scores();
+    table.load();
+    if (table.table().qualifies(score))
+        scoreWindow().offer(score, QDateTime::currentDateTimeUtc());
 }

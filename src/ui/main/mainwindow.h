@@ -12,6 +12,7 @@ class Button;
 class HelpWindow;
 class Label;
 class Picture;
+class ScoreFile;
 class ScoreWindow;
 class Timer;
 
@@ -54,11 +55,15 @@ private:
     HelpWindow &helpWindow();
     AboutWindow &aboutWindow();
     ScoreWindow &scoreWindow();
+    ScoreFile &scores();
+    // A finished game whose score makes the table is offered to the score window.
+    void offerResult();
 
     Board m_board;
     TitleAnimation m_title;
     std::unique_ptr<HelpWindow> m_helpWindow;
     std::unique_ptr<AboutWindow> m_aboutWindow;
+    std::unique_ptr<ScoreFile> m_scores; // the best results, read on first use
     std::unique_ptr<ScoreWindow> m_scoreWindow;
 
     // Controls, valid from creation to the end of the program.

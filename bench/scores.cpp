@@ -1,0 +1,82 @@
+// The score window with a full table: how long opening it takes (load the file on the first
+// opening, build the rows, show the window) and how long storing one result takes (lock, read,
+// merge, write the file atomically). Each figure is the median and p99 of many runs in a
+// temporary data folder; the goal is under 5 ms each.
+//
+// usage: bench_scores [runs, default 300]
+#include "benchsupport.h"
+
+#include "scores/scorefile.h"
+#include "scorewindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+namespace {
+
+double elapsedMs(const QElapsedTimer &clock)
+{
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+QStringList row(const QString &what, const std::vector<double> &samples)
+{
+    return {what, Bench::number(Bench::median(samples)),
+            Bench::number(Bench::quantile(samples, 0.99)), Bench::number(Bench::largest(samples))};
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    Bench::quietRaiseRemarks();
+    const int runs = argc > 1 ? std::max(10, atoi(argv[1])) : 300;
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("kaludnik/scores.json"));
+
+    // A full table on disk, as a player has after five good games.
+    {
+        ScoreFile seed(path);
+        seed.load();
+        for (int i = 0; i < ScoreTable::Size; ++i)
+            seed.add({QStringLiteral("Hráč číslo %1").arg(i), 1000 + 10 * i,
+                      QDateTime::currentDateTimeUtc()},
+                     QStringLiteral("Hráč"));
+    }
+
+    std::vector<double> opening;
+    std::vector<double> firstOpening;
+    for (int run = 0; run < runs; ++run) {
+        // A fresh window and file each time, so that every opening reads the file anew.
+        ScoreFile file(path);
+        ScoreWindow window(file);
+        QElapsedTimer clock;
+        clock.start();
+        window.showModeless();
+        QCoreApplication::processEvents(); // the first paint
+        (run == 0 ? firstOpening : opening).push_back(elapsedMs(clock));
+        window.close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    std::vector<double> storing;
+    ScoreFile file(path);
+    file.load();
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        file.add({QStringLiteral("Jana"), 1710, QDateTime::currentDateTimeUtc()},
+                 QStringLiteral("Jana"));
+        storing.push_back(elapsedMs(clock));
+    }
+
+    Bench::printTable(QStringLiteral("Score window with a full table, %1 runs, ms").arg(runs),
+                      {QStringLiteral("what"), QStringLiteral("median"), QStringLiteral("p99"),
+                       QStringLiteral("largest")},
+                      {row(QStringLiteral("opening (reads the file)"), opening),
+                       row(QStringLiteral("first opening in the process"), firstOpening),
+                       row(QStringLiteral("storing one result"), storing)});
+    return 0;
+}

@@ -1,0 +1,208 @@
+#include "scorefile.h"
+
+#include "board/board.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <utility>
+
+namespace {
+
+// A save holds the lock for milliseconds, so an older lock was left by a copy of the game that
+// died while taking it (one that dies holding it is seen as gone at once). A save waits a
+// little longer than that for another copy to finish its own.
+constexpr int StaleLockMs = 2000;
+constexpr int LockWaitMs = 2500;
+
+bool possibleScore(const QJsonValue &value)
+{
+    if (!value.isDouble())
+        return false;
+    const double score = value.toDouble();
+    return score > 0 && score <= Board::MaxScore && score == double(int(score)) &&
+           int(score) % int(Board::PointsPerClick) == 0;
+}
+
+QString dateText(const QDateTime &when)
+{
+    return when.toUTC().toString(Qt::ISODate);
+}
+
+} // namespace
+
+ScoreFile::ScoreFile(const QString &path) : m_path(path) {}
+
+QString ScoreFile::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/scores.json");
+}
+
+ScoreFile::ReadResult ScoreFile::read(Contents &contents) const
+{
+    const QFileInfo info(m_path);
+    if (!info.exists())
+        return ReadResult::Missing;
+    if (!info.isFile())
+        return ReadResult::Blocked; // a folder or a device in its place: nothing to set aside
+    QFile file(m_path);
+    if (file.size() > MaxBytes || !file.open(QIODevice::ReadOnly))
+        return ReadResult::Unusable;
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return ReadResult::Unusable;
+    const QJsonObject root = document.object();
+    if (root.value(QLatin1String("version")) != QJsonValue(Version))
+        return ReadResult::Unusable;
+    const QJsonValue lastName = root.value(QLatin1String("lastName"));
+    const QJsonValue scores = root.value(QLatin1String("scores"));
+    if (!(lastName.isString() || lastName.isUndefined()) || !scores.isArray() ||
+        scores.toArray().size() > ScoreTable::Size)
+        return ReadResult::Unusable;
+
+    Contents read;
+    read.lastName = PlayerName::clean(lastName.toString());
+    for (const QJsonValue &value : scores.toArray()) {
+        const QJsonObject object = value.toObject();
+        const QJsonValue name = object.value(QLatin1String("name"));
+        const QJsonValue score = object.value(QLatin1String("score"));
+        const QDateTime achieved =
+            QDateTime::fromString(object.value(QLatin1String("achieved")).toString(), Qt::ISODate);
+        if (!value.isObject() || !name.isString() || !possibleScore(score) || !achieved.isValid())
+            return ReadResult::Unusable;
+        const QString cleanName = PlayerName::clean(name.toString());
+        if (cleanName.isEmpty())
+            return ReadResult::Unusable;
+        read.table.insert({cleanName, score.toInt(), achieved.toUTC()});
+    }
+    contents = read;
+    return ReadResult::Read;
+}
+
+bool ScoreFile::write(const Contents &contents) const
+{
+    QJsonArray scores;
+    for (const ScoreEntry &entry : contents.table.entries())
+        scores.append(QJsonObject{{QLatin1String("name"), entry.name},
+                                  {QLatin1String("score"), entry.score},
+                                  {QLatin1String("achieved"), dateText(entry.achieved)}});
+    const QJsonObject root{{QLatin1String("version"), Version},
+                           {QLatin1String("lastName"), contents.lastName},
+                           {QLatin1String("scores"), scores}};
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+void ScoreFile::removeLeftovers() const
+{
+    // A save cut short (a crash, a power cut) leaves its unfinished copy beside the file.
+    // Under the lock nobody else is writing one, so every copy found now is such a leftover.
+    const QFileInfo file(m_path);
+    QDir folder = file.absoluteDir();
+    const QStringList leftovers =
+        folder.entryList({file.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+    for (const QString &leftover : leftovers) {
+        if (!leftover.endsWith(QLatin1String(".rmlock"))) // the lock file's own helper
+            folder.remove(leftover);
+    }
+}
+
+bool ScoreFile::setAside()
+{
+    // Kept for whoever wants to look at it, under a name that says when it was found.
+    const QString aside =
+        m_path + QStringLiteral(".unusable-") +
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    if (!QFile::rename(m_path, aside))
+        return false;
+    m_setAsidePath = aside;
+    m_setAsideNotice = true;
+    return true;
+}
+
+ScoreFile::Status ScoreFile::load()
+{
+    if (std::exchange(m_loaded, true))
+        return Status::Ok;
+    Contents contents;
+    switch (read(contents)) {
+    case ReadResult::Read:
+        m_table = contents.table;
+        m_lastName = contents.lastName;
+        return Status::Ok;
+    case ReadResult::Missing:
+        return Status::Ok;
+    case ReadResult::Blocked:
+        return Status::NotSaved;
+    case ReadResult::Unusable:
+        break;
+    }
+    // Never overwritten silently: set aside, or, where even that fails, left alone until a
+    // save can set it aside.
+    return setAside() ? Status::SetAside : Status::NotSaved;
+}
+
+ScoreFile::Status ScoreFile::add(const ScoreEntry &entry, const QString &name)
+{
+    m_unsaved.append(entry);
+    m_table.insert(entry);
+    m_lastName = name;
+    return mergeAndWrite();
+}
+
+ScoreFile::Status ScoreFile::retry()
+{
+    return m_unsaved.isEmpty() ? Status::Ok : mergeAndWrite();
+}
+
+ScoreFile::Status ScoreFile::mergeAndWrite()
+{
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
+        return Status::NotSaved;
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(StaleLockMs);
+    if (!lock.tryLock(LockWaitMs))
+        return Status::NotSaved;
+
+    removeLeftovers();
+    // What other copies of the game wrote since, with this run's results merged in.
+    Status status = Status::Ok;
+    Contents merged;
+    switch (read(merged)) {
+    case ReadResult::Read:
+    case ReadResult::Missing:
+        break;
+    case ReadResult::Blocked:
+        return Status::NotSaved;
+    case ReadResult::Unusable:
+        if (!setAside())
+            return Status::NotSaved;
+        merged = Contents{};
+        status = Status::SetAside;
+        break;
+    }
+    for (const ScoreEntry &entry : std::as_const(m_unsaved))
+        merged.table.insert(entry);
+    merged.lastName = m_lastName;
+    if (!write(merged))
+        return Status::NotSaved;
+    m_unsaved.clear();
+    m_table = merged.table;
+    return status;
+}

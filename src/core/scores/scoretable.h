@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// One finished game that made the table.
+struct ScoreEntry {
+    QString name;
+    int score = 0;
+    QDateTime achieved; // UTC
+
+    bool operator==(const ScoreEntry &other) const = default;
+};
+
+// The five best results, best first; of two equal scores the older stays ahead.
+class ScoreTable {
+public:
+    static constexpr int Size = 5;
+
+    // Whether a game that ended with `score` would take a place: above 0, and better than
+    // the last of a full table (an equal score stays behind the older one).
+    bool qualifies(int score) const;
+    // Puts `entry` in its place and drops what falls off the end; its rank from 0, or -1
+    // when it did not make the table.
+    int insert(const ScoreEntry &entry);
+
+    const QList<ScoreEntry> &entries() const { return m_entries; }
+    bool isEmpty() const { return m_entries.isEmpty(); }
+
+private:
+    QList<ScoreEntry> m_entries;
+};
+
+// What a player typed, made fit to keep: trimmed, without control characters or line breaks,
+// and at most MaxLength characters, cut between two whole characters (a letter keeps its
+// accents, an emoji its parts). Empty when nothing is left.
+namespace PlayerName {
+
+inline constexpr int MaxLength = 32;
+
+QString clean(const QString &typed);
+
+} // namespace PlayerName
