@@ -106,12 +106,10 @@ private Q_SLOTS:
     void scoreWindowTabOrder();
     void closeLabelColour_data();
     void closeLabelColour();
-    void okWithoutAFinishedGameStoresNothing();
     void aQualifyingGameIsOfferedAndStoredOnce();
     void aNewGameOrClosingDropsTheOffer_data();
     void aNewGameOrClosingDropsTheOffer();
     void theWindowSaysWhyAResultWasNotKept();
-    void aDamagedFileIsSetAsideAndSaidSo();
     void secondOpeningLeavesOneWindow();
     void theScoreWindowGoesWithTheMainWindow();
 
@@ -547,6 +545,11 @@ void DialogsTest::scoreWindowTexts()
     for (int row = 0; row < ScoreWindow::Rows; ++row)
         QCOMPARE(scoreRow(score, row), loadText(TextId::NoResult));
     QCOMPARE(control<Label>(&score, "messageLine")->caption(), QString());
+    // No finished game waits: OK stores nothing.
+    QTest::keyClicks(control<QLineEdit>(&score, "nameBox"), QStringLiteral("Honza"));
+    QTest::mouseClick(control<Button>(&score, "okButton"), Qt::LeftButton);
+    QCOMPARE(scoreRow(score, 0), loadText(TextId::NoResult));
+    QVERIFY(!QFile::exists(ScoreFile::defaultPath()));
     // The close label's text shows whole in its fixed box.
     const Label *closeLabel = control<Label>(&score, "closeLabel");
     QCOMPARE(closeLabel->caption(), loadText(TextId::Close));
@@ -638,19 +641,6 @@ void DialogsTest::closeLabelColour()
     }
 }
 
-void DialogsTest::okWithoutAFinishedGameStoresNothing()
-{
-    ScoreWindow &score = openScoreWindow();
-    auto *nameBox = control<QLineEdit>(&score, "nameBox");
-    QTest::keyClicks(nameBox, QStringLiteral("Honza"));
-    QTest::keyClick(nameBox, Qt::Key_Return);
-    QTest::mouseClick(control<Button>(&score, "okButton"), Qt::LeftButton);
-    QVERIFY(score.isVisible());
-    QCOMPARE(scoreRow(score, 0), loadText(TextId::NoResult));
-    QVERIFY(!QFile::exists(ScoreFile::defaultPath()));
-    QCOMPARE(m_main->board().phase(), GamePhase::Idle);
-}
-
 void DialogsTest::aQualifyingGameIsOfferedAndStoredOnce()
 {
     endGameWithScore(0); // nothing to offer
@@ -715,37 +705,31 @@ void DialogsTest::aNewGameOrClosingDropsTheOffer()
 
 void DialogsTest::theWindowSaysWhyAResultWasNotKept()
 {
+    // A damaged file is set aside when the game over reads it.
+    QVERIFY(QDir().mkpath(QFileInfo(ScoreFile::defaultPath()).path()));
+    QFile damaged(ScoreFile::defaultPath());
+    QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("{\"version\": 1") > 0);
+    damaged.close();
     endGameWithScore(20);
     ScoreWindow *score = findWindow<ScoreWindow>();
     auto *nameBox = control<QLineEdit>(score, "nameBox");
     const Label *message = control<Label>(score, "messageLine");
+    QCOMPARE(message->caption(), loadText(TextId::FileSetAside));
     QTest::keyClicks(nameBox, QStringLiteral(" \t "));
     QTest::keyClick(nameBox, Qt::Key_Return);
     QCOMPARE(message->caption(), loadText(TextId::EmptyName));
     QCOMPARE(scoreRow(*score, 0), loadText(TextId::NoResult));
 
-    // A file where the data folder should be: kept for this run, said so, tried again.
-    QVERIFY(QFile(QFileInfo(ScoreFile::defaultPath()).path()).open(QIODevice::WriteOnly));
+    // A folder where the file should be: kept for this run, said so, tried again.
+    QVERIFY(QDir().mkpath(ScoreFile::defaultPath()));
     QTest::keyClicks(nameBox, QStringLiteral("Eva"));
     QTest::keyClick(nameBox, Qt::Key_Return);
     QCOMPARE(message->caption(), loadText(TextId::NotSaved));
     QVERIFY(scoreRow(*score, 0).contains(QStringLiteral("Eva")));
-    QVERIFY(QFile::remove(QFileInfo(ScoreFile::defaultPath()).path()));
+    QVERIFY(QDir(ScoreFile::defaultPath()).removeRecursively());
     QTest::mouseClick(control<Button>(score, "okButton"), Qt::LeftButton);
     QCOMPARE(message->caption(), QString());
     QVERIFY(QFile::exists(ScoreFile::defaultPath()));
-}
-
-void DialogsTest::aDamagedFileIsSetAsideAndSaidSo()
-{
-    QVERIFY(QDir().mkpath(QFileInfo(ScoreFile::defaultPath()).path()));
-    QFile damaged(ScoreFile::defaultPath());
-    QVERIFY(damaged.open(QIODevice::WriteOnly));
-    damaged.write("{\"version\": 1, \"scores\": [{\"score\": -10}]}");
-    damaged.close();
-    ScoreWindow &score = openScoreWindow();
-    QCOMPARE(control<Label>(&score, "messageLine")->caption(), loadText(TextId::FileSetAside));
-    QCOMPARE(scoreRow(score, 0), loadText(TextId::NoResult));
 }
 
 void DialogsTest::secondOpeningLeavesOneWindow()
