@@ -29,7 +29,6 @@ public:
     // window closes.
     void offer(int score, const QDateTime &achieved);
     void withdrawOffer();
-    bool hasOffer() const { return m_offer.has_value(); }
 
 protected:
     void buildControls(QWidget *surface) override;
