@@ -17,8 +17,9 @@ constexpr int RowCount = 5;
 
 } // namespace
 
-ScoreWindow::ScoreWindow() : Window(Frame::Sizable, 4560, 2550, Qt::black)
+ScoreWindow::ScoreWindow(QWidget *owner) : Window(Frame::Sizable, 4560, 2550, Qt::black, owner)
 {
+    closeOnEscape();
     setWindowTitle(QStringLiteral("Skóre"));
 }
 

@@ -10,7 +10,7 @@ class ScoreWindow : public Window {
     Q_OBJECT
 
 public:
-    ScoreWindow();
+    explicit ScoreWindow(QWidget *owner = nullptr);
 
 protected:
     void buildControls(QWidget *surface) override;
