@@ -190,7 +190,7 @@ void DialogsTest::windowsAsDesigned_data()
                           << true;
     QTest::newRow("about") << "about" << loadText(TextId::About) << Qt::Tool << false
                            << Qt::ApplicationModal << QSize(306, 166) << QColor(Qt::black) << true;
-    QTest::newRow("score") << "score" << QStringLiteral("Skóre") << Qt::Window << true
+    QTest::newRow("score") << "score" << QStringLiteral("Skóre") << Qt::Dialog << true
                            << Qt::NonModal << QSize(304, 170) << QColor(Qt::black) << false;
 }
 
@@ -715,4 +715,3 @@ void DialogsTest::dialogsStayWithTheMainWindowAndCloseOnEscape()
 
 QTEST_MAIN(DialogsTest)
 #include "tst_dialogs.moc"
-

@@ -38,7 +38,7 @@ private:
 
 namespace {
 
-Qt::WindowFlags flagsFor(Window::Frame frame)
+Qt::WindowFlags flagsFor(Window::Frame frame, bool owned)
 {
     switch (frame) {
     case Window::Frame::FixedSingle:
@@ -49,6 +49,12 @@ Qt::WindowFlags flagsFor(Window::Frame frame)
         return Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
     case Window::Frame::Sizable:
+        // Qt tells X11 window managers whose window a window is only for dialogs and tool
+        // windows; an owned one keeps the ordinary frame with its boxes.
+        if (owned)
+            return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                   Qt::WindowCloseButtonHint;
         return Qt::Window;
     }
     return Qt::Window;
@@ -58,7 +64,7 @@ Qt::WindowFlags flagsFor(Window::Frame frame)
 
 Window::Window(Frame frame, float clientWidth, float clientHeight, const QColor &background,
                QWidget *owner)
-    : QWidget(owner, flagsFor(frame)), m_background(background)
+    : QWidget(owner, flagsFor(frame, owner != nullptr)), m_background(background)
 {
     setFont(Fonts::formDefault());
     const QSize client = Twips::size(clientWidth, clientHeight);
