@@ -220,6 +220,11 @@ void DialogsTest::windowsAsDesigned()
         if (appIcon) {
             const QIcon app(QStringLiteral(":/pictures/icon.ico"));
             QCOMPARE(window.windowIcon().pixmap(32).toImage(), app.pixmap(32).toImage());
+            // Docks and task switchers get the launcher drawings, not the 32 px one scaled.
+            const QList<QSize> offered = window.windowIcon().availableSizes();
+            for (int size : {16, 48, 64, 128, 256})
+                QVERIFY2(offered.contains(QSize(size, size)), qPrintable(QString::number(size)));
+            QCOMPARE(window.windowIcon().pixmap(256).size(), QSize(256, 256));
         }
     });
 }
