@@ -8,10 +8,14 @@ packages=(
     g++ make cmake pkgconf
     # Qt 6 (Widgets, Test) and the platform plugins it loads at run time, Wayland's included
     qt6-base-dev libgl-dev qt6-wayland
+    # the game-over sound: the desktop's sound theme through libcanberra
+    libcanberra-dev libcanberra0 sound-theme-freedesktop
     # fonts that stand in for "MS Sans Serif" and "Comic Sans MS"
     fonts-liberation2 fonts-comic-neue fonts-dejavu-core fontconfig
     # end-to-end tests under a virtual X server
     xvfb xauth xdotool x11-utils imagemagick
+    # a real sound server and recorder for the game-over sound, a real Wayland compositor
+    pulseaudio pulseaudio-utils sox weston
     # checks of the desktop integration, the manual page and the Debian package
     desktop-file-utils appstream dpkg-dev file man-db groff-base lintian
 )

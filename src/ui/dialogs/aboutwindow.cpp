@@ -35,8 +35,10 @@ LabelStyle plainStyle()
 
 } // namespace
 
-AboutWindow::AboutWindow() : Window(Frame::FixedToolWindow, 4590, 2490, Qt::black)
+AboutWindow::AboutWindow(QWidget *owner)
+    : Window(Frame::FixedToolWindow, 4590, 2490, Qt::black, owner)
 {
+    closeOnEscape();
     setWindowTitle(loadText(TextId::About));
     setWindowIcon(Pictures::applicationIcon());
 }

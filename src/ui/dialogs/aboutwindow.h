@@ -10,7 +10,7 @@ class AboutWindow : public Window {
     Q_OBJECT
 
 public:
-    AboutWindow();
+    explicit AboutWindow(QWidget *owner = nullptr);
 
 protected:
     void buildControls(QWidget *surface) override;

@@ -39,8 +39,10 @@ QFont boldFont()
 
 } // namespace
 
-HelpWindow::HelpWindow() : Window(Frame::FixedToolWindow, 5310, 5715, QColor(0x40, 0x40, 0x40))
+HelpWindow::HelpWindow(QWidget *owner)
+    : Window(Frame::FixedToolWindow, 5310, 5715, QColor(0x40, 0x40, 0x40), owner)
 {
+    closeOnEscape();
     setWindowTitle(loadText(TextId::Help));
     setWindowIcon(Pictures::applicationIcon());
 }

@@ -12,7 +12,7 @@ class HelpWindow : public Window {
     Q_OBJECT
 
 public:
-    HelpWindow();
+    explicit HelpWindow(QWidget *owner = nullptr);
 
 protected:
     void buildControls(QWidget *surface) override;

@@ -36,9 +36,10 @@ QString rowText(int rank, const ScoreEntry &entry, const QFont &font)
 
 } // namespace
 
-ScoreWindow::ScoreWindow(ScoreFile &scores)
-    : Window(Frame::Sizable, 4560, 2550, Qt::black), m_scores(scores)
+ScoreWindow::ScoreWindow(ScoreFile &scores, QWidget *owner)
+    : Window(Frame::Sizable, 4560, 2550, Qt::black, owner), m_scores(scores)
 {
+    closeOnEscape();
     setWindowTitle(loadText(TextId::ScoreTitle));
 }
 

@@ -22,7 +22,7 @@ public:
     static constexpr int Rows = 5;
 
     // The table lives in `scores`, which the window reads on its first opening.
-    explicit ScoreWindow(ScoreFile &scores);
+    ScoreWindow(ScoreFile &scores, QWidget *owner = nullptr);
 
     // A game that ended with `score` at `achieved` made the table: opens the window with the
     // name box ready. The offer holds until the name is stored, a new game starts, or the

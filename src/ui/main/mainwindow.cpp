@@ -69,21 +69,21 @@ MainWindow::~MainWindow() = default;
 HelpWindow &MainWindow::helpWindow()
 {
     if (!m_helpWindow)
-        m_helpWindow = std::make_unique<HelpWindow>();
+        m_helpWindow = std::make_unique<HelpWindow>(this);
     return *m_helpWindow;
 }
 
 AboutWindow &MainWindow::aboutWindow()
 {
     if (!m_aboutWindow)
-        m_aboutWindow = std::make_unique<AboutWindow>();
+        m_aboutWindow = std::make_unique<AboutWindow>(this);
     return *m_aboutWindow;
 }
 
 ScoreWindow &MainWindow::scoreWindow()
 {
     if (!m_scoreWindow)
-        m_scoreWindow = std::make_unique<ScoreWindow>(scores());
+        m_scoreWindow = std::make_unique<ScoreWindow>(scores(), this);
     return *m_scoreWindow;
 }
 
@@ -241,7 +241,7 @@ void MainWindow::tickCell(int index)
 void MainWindow::tickTitle()
 {
     if (const std::optional<QString> title = m_title.nextTitle())
-        setWindowTitle(*title);
+        setTitle(*title);
 }
 
 void MainWindow::showCell(int index, bool restartPeriod)

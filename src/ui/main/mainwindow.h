@@ -51,7 +51,7 @@ private:
     void showScore();
     void showGameOver();
 
-    // The dialogs, each created on first use.
+    // The dialogs, each created on first use, transient for this window.
     HelpWindow &helpWindow();
     AboutWindow &aboutWindow();
     ScoreWindow &scoreWindow();

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHash>
 
 namespace Pictures {
@@ -33,14 +32,16 @@ QPixmap shared(const QString &path, qreal devicePixelRatio)
 
 QIcon applicationIcon()
 {
-    // Built once: an icon reads its files when it is made, and four windows ask for it. The
-    // larger drawing is read only where a scaled screen can use it.
+    // Built once, and four windows ask for it. The design's own 32 × 32 pixels come from the
+    // .ico; the launcher drawings give the other sizes, for task switchers and docks. Given
+    // with their sizes, they are read only when a size is asked for.
     static const QIcon icon = [] {
         QIcon drawn(QStringLiteral(":/pictures/icon.ico"));
-        if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0)
-            drawn.addFile(QStringLiteral(":/pictures/icons/hicolor/64x64/apps/%1.png")
+        for (int size : {16, 48, 64, 128, 256})
+            drawn.addFile(QStringLiteral(":/pictures/icons/hicolor/%1x%1/apps/%2.png")
+                              .arg(size)
                               .arg(QLatin1String(AppInfo::Id)),
-                          QSize(64, 64));
+                          QSize(size, size));
         return drawn;
     }();
     return icon;

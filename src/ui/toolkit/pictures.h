@@ -11,7 +11,8 @@ namespace Pictures {
 inline const QString BackgroundPath = QStringLiteral(":/pictures/background.jpg");
 inline const QString PlayPath = QStringLiteral(":/pictures/play.gif");
 
-// The two-square icon: its exact 32 × 32 pixels, and on a scaled screen a drawing at 64.
+// The two-square icon: its exact 32 × 32 pixels, and the launcher drawings at 16, 48, 64, 128
+// and 256.
 QIcon applicationIcon();
 // The dark-ground picture behind the main window's commands and the help window's rules.
 QPixmap background(qreal devicePixelRatio);

@@ -2,6 +2,7 @@
 
 #include "appinfo.h"
 #include "text/stringtable.h"
+#include "themesound.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -43,7 +44,9 @@ void Platform::fail(const QString &message)
 
 void QtPlatform::beep()
 {
-    QApplication::beep();
+    // The theme's game-over sound where it has one, its bell otherwise; with no sound server,
+    // the X bell, which some desktops still ring.
+    ThemeSound::play({"game-over-loser", "bell"}, [] { QApplication::beep(); });
 }
 
 void QtPlatform::announce(QWidget *widget)

@@ -5,8 +5,10 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmapCache>
+#include <QWindow>
 
 // The client area. Moves that a control lets through still arrive here, so only a move over
 // no control counts as a move over the bare surface.
@@ -36,7 +38,7 @@ private:
 
 namespace {
 
-Qt::WindowFlags flagsFor(Window::Frame frame)
+Qt::WindowFlags flagsFor(Window::Frame frame, bool owned)
 {
     switch (frame) {
     case Window::Frame::FixedSingle:
@@ -47,6 +49,12 @@ Qt::WindowFlags flagsFor(Window::Frame frame)
         return Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
     case Window::Frame::Sizable:
+        // Qt tells X11 window managers whose window a window is only for dialogs and tool
+        // windows; an owned one keeps the ordinary frame with its boxes.
+        if (owned)
+            return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                   Qt::WindowCloseButtonHint;
         return Qt::Window;
     }
     return Qt::Window;
@@ -54,8 +62,9 @@ Qt::WindowFlags flagsFor(Window::Frame frame)
 
 } // namespace
 
-Window::Window(Frame frame, float clientWidth, float clientHeight, const QColor &background)
-    : QWidget(nullptr, flagsFor(frame)), m_background(background)
+Window::Window(Frame frame, float clientWidth, float clientHeight, const QColor &background,
+               QWidget *owner)
+    : QWidget(owner, flagsFor(frame, owner != nullptr)), m_background(background)
 {
     setFont(Fonts::formDefault());
     const QSize client = Twips::size(clientWidth, clientHeight);
@@ -70,6 +79,27 @@ Window::~Window() = default;
 QWidget *Window::surface() const
 {
     return m_surface;
+}
+
+void Window::setTitle(const QString &title)
+{
+    setWindowTitle(title);
+    if (title.isEmpty())
+        showBlankTitle();
+}
+
+void Window::showBlankTitle()
+{
+    // Qt hands an empty title to the window system as the program's name. A single space is
+    // drawn blank by window managers and Wayland compositors alike. Only the platform window
+    // gets it: the widget keeps its empty title.
+    if (QWindow *handle = windowHandle(); handle && windowTitle().isEmpty())
+        handle->setTitle(QStringLiteral(" "));
+}
+
+void Window::closeOnEscape()
+{
+    m_closesOnEscape = true;
 }
 
 void Window::load()
@@ -133,6 +163,23 @@ void Window::closeEvent(QCloseEvent *event)
         onClose();
     unload();
     event->accept();
+}
+
+void Window::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    showBlankTitle(); // the platform window may have been made since the title was set
+}
+
+void Window::keyPressEvent(QKeyEvent *event)
+{
+    // Reaches the window when the control with the focus, if any, leaves the key alone.
+    if (m_closesOnEscape && event->key() == Qt::Key_Escape &&
+        event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Window::resizeEvent(QResizeEvent *event)

@@ -18,7 +18,10 @@ public:
         Sizable,         // ordinary resizable frame with minimize and maximize boxes
     };
 
-    Window(Frame frame, float clientWidth, float clientHeight, const QColor &background);
+    // With an `owner`, the window stays a window of its own, transient for the owner's: the
+    // window system keeps it over the owner and places it with it. The owner deletes it.
+    Window(Frame frame, float clientWidth, float clientHeight, const QColor &background,
+           QWidget *owner = nullptr);
     ~Window() override;
 
     bool isLoaded() const { return m_surface != nullptr; }
@@ -34,6 +37,10 @@ public:
     // The client area that the controls are built on.
     QWidget *surface() const;
 
+    // Sets the title. An empty title reaches the window system as a blank one, where it would
+    // otherwise show the program's name; windowTitle() still reads it empty.
+    void setTitle(const QString &title);
+
 Q_SIGNALS:
     void unloaded();
 
@@ -46,15 +53,22 @@ protected:
     // The pointer moved over the bare window surface, not over a control.
     virtual void onBareSurfaceMouseMove() {}
 
+    // Escape closes the window as its close box does.
+    void closeOnEscape();
+
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     friend class WindowSurface;
 
     void present();
+    void showBlankTitle();
 
     WindowSurface *m_surface = nullptr;
     QColor m_background;
     bool m_unloading = false;
+    bool m_closesOnEscape = false;
 };
