@@ -52,19 +52,13 @@ until_changed() { # until_changed <before.png> <after.png>: polls for up to 3 s
     return 1
 }
 
-# Titles read every 20 ms: each distinct one in the order seen.
+# Every title the window gets for two seconds, each distinct one in the order set: xprop is
+# told of each change by the X server, so no frame is missed however busy the machine is.
 read_titles() {
-    local last="<none>" title
-    for _ in $(seq 100); do
-        title=$(xdotool getwindowname "$wid" 2>/dev/null || echo "<gone>")
+    { timeout 2 xprop -spy -id "$wid" _NET_WM_NAME 2>/dev/null || true; } |
+        sed -u -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p' |
         # The empty title must reach the window manager blank, not as the program's name.
-        [[ "$title" =~ ^[[:space:]]+$ ]] && title=""
-        if [ "$title" != "$last" ]; then
-            printf '%s|' "$title"
-            last=$title
-        fi
-        sleep 0.02
-    done
+        awk '{ t = ($0 ~ /^[[:space:]]+$/) ? "" : $0; if (NR == 1 || t != last) printf "%s|", t; last = t }'
 }
 
 # Clicks in the main window while the titles are being read, so that the first change is not missed.
