@@ -16,6 +16,8 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick
     # a real sound server and recorder for the game-over sound, a real Wayland compositor
     pulseaudio pulseaudio-utils sox weston
+    # the Wayland test plays through the accessibility bus, on a session bus of its own
+    dbus-daemon at-spi2-core python3-pyatspi
     # checks of the desktop integration, the manual page and the Debian package
     desktop-file-utils appstream dpkg-dev file man-db groff-base lintian
 )

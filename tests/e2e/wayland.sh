@@ -1,14 +1,30 @@
 #!/usr/bin/env bash
 # The program as a native client of a real Wayland compositor (weston, headless), watched
-# through the protocol that WAYLAND_DEBUG prints.
+# through the protocol that WAYLAND_DEBUG prints. The compositor takes no input, so a game is
+# played as a screen reader user would, through the accessibility bus (atspi.py).
 # usage: wayland.sh <path to kaludnik> <its desktop entry>
 set -euo pipefail
 
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+# A session bus of the test's own, gone when the test ends.
+if [ -z "${KALUDNIK_WAYLAND_INNER:-}" ]; then
+    export KALUDNIK_WAYLAND_INNER=1
+    exec dbus-run-session -- "$0" "$@"
+fi
 program=$(readlink -f "$1")
 # Compositors match a window to its desktop entry by the entry's name.
 app_id=$(basename "$2" .desktop)
-export LC_ALL=C.UTF-8 LANG=C.UTF-8
+atspi=$(dirname "$(readlink -f "$0")")/atspi.py
 . "$(dirname "$0")/common.sh"
+
+# The accessibility bus and its registry, started here rather than on demand so that both stop
+# with the test.
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+pids+=($!)
+check "the accessibility bus is up" wait_for 10 test -S "$XDG_RUNTIME_DIR/at-spi/bus"
+/usr/libexec/at-spi2-registryd >"$work/registry" &
+pids+=($!)
+check "its registry is up" wait_for 10 grep -q running "$work/registry"
 
 socket=kaludnik-test
 weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
@@ -17,8 +33,9 @@ pids+=($!)
 check "weston is up" wait_for 10 test -S "$XDG_RUNTIME_DIR/$socket"
 
 protocol=$work/protocol
+# No sound server here: libcanberra's null driver keeps ALSA's complaints off stderr.
 WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 LANGUAGE=en \
-    "$program" 2>"$protocol" &
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 CANBERRA_DRIVER=null "$program" 2>"$protocol" &
 pid=$!
 pids+=("$pid")
 
@@ -41,6 +58,16 @@ name_left_standing() {
          END { exit !found }' "$protocol"
 }
 check "the program's name never stands as the title" not name_left_standing
+
+# A game, started and left alone until every cell has died.
+check "the new-game command is pressed" "$atspi" press "$pid" "New Game" 10
+check "no game-over label while the game runs" not "$atspi" showing "$pid" "Game Over" 0
+check "the game-over label shows within 15 s" "$atspi" showing "$pid" "Game Over" 15
+# Help opens only when no game runs; its window is a child of the main window's toplevel.
+main=$(sed -n 's/.*-> \(xdg_toplevel@[0-9]*\)\.set_min_size(574, 367).*/\1/p' "$protocol" | head -n 1)
+check "the help command is pressed" "$atspi" press "$pid" "Help" 5
+check "the help window's toplevel has $main for parent" \
+    wait_for 5 sent "xdg_toplevel@[0-9]*\.set_parent($main)"
 
 kill -TERM "$pid"
 wait "$pid" && status=0 || status=$?

@@ -63,10 +63,11 @@ if(control MATCHES "\nDescription: [^\n]*\n( [^\n]*\n)*[^\n]*&[a-z]+;")
     fail("Description holds an escaped character entity instead of the character")
 endif()
 
-# Native Wayland through Qt's platform plugin, wanted but not needed.
+# Native Wayland through Qt's platform plugin and the game-over sound's theme, wanted but not
+# needed.
 field(Recommends recommends)
-if(NOT recommends STREQUAL "qt6-wayland")
-    fail("Recommends is '${recommends}', expected 'qt6-wayland'")
+if(NOT recommends STREQUAL "qt6-wayland, sound-theme-freedesktop")
+    fail("Recommends is '${recommends}', expected 'qt6-wayland, sound-theme-freedesktop'")
 endif()
 
 field(Installed-Size installed_size)

@@ -1,0 +1,59 @@
+#!/usr/bin/python3
+"""The program as a screen reader sees it, through the accessibility bus (AT-SPI).
+
+usage: atspi.py press <pid> <name> <seconds>    press the push button named <name>
+       atspi.py showing <pid> <name> <seconds>  wait until something named <name> shows
+Each waits up to <seconds> for the program to offer what it asks for; exit status 0 on success.
+"""
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+command, pid, name, seconds = sys.argv[1], int(sys.argv[2]), sys.argv[3], float(sys.argv[4])
+
+
+def find(test):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.get_process_id() == pid:
+            return pyatspi.findDescendant(app, test)
+    return None
+
+
+def showing(acc):
+    return acc.name == name and acc.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def pressable(acc):
+    return (acc.name == name and acc.getRole() == pyatspi.ROLE_PUSH_BUTTON
+            and acc.getState().contains(pyatspi.STATE_ENABLED))
+
+
+def press(button):
+    action = button.queryAction()
+    index = [action.getName(i) for i in range(action.nActions)].index("Press")
+    # A command that opens a modal window answers only when that window closes: the press
+    # is delivered once the call is sent, so a late answer is no failure.
+    pyatspi.setTimeout(1000, 1000)
+    try:
+        action.doAction(index)
+    except GLib.Error as error:
+        if "Did not receive a reply" not in str(error):
+            raise
+    return True
+
+
+deadline = time.monotonic() + seconds
+while True:  # at least one look, even with no time to wait
+    try:
+        found = find(showing if command == "showing" else pressable)
+        if found is not None and (command == "showing" or press(found)):
+            sys.exit(0)
+    except GLib.Error:
+        pass  # the program is still joining the bus, or its tree changed under the search
+    if time.monotonic() >= deadline:
+        break
+    time.sleep(0.1)
+print(f"atspi.py {command}: nothing named {name!r} within {seconds} s", file=sys.stderr)
+sys.exit(1)
