@@ -138,7 +138,9 @@ void MainWindow::buildControls(QWidget *surface)
         setTabOrder(m_cells[std::size_t(i - 1)], m_cells[std::size_t(i)]);
     setTabOrder(m_cells.back(), m_scoreWindowButton);
 
-    m_titleTimer = new Timer(surface, 0, TitleTimerInterval, true);
+    // Started by armTitle(): a timer ticking over a finished title would wake the program ten
+    // times a second for nothing.
+    m_titleTimer = new Timer(surface, 0, TitleTimerInterval, false);
     m_titleTimer->setObjectName(QStringLiteral("titleTimer"));
     Handlers::connect(m_titleTimer, &Timer::tick, this, &MainWindow::tickTitle);
 
@@ -153,7 +155,7 @@ void MainWindow::buildControls(QWidget *surface)
 
 void MainWindow::onLoad()
 {
-    m_title.arm();
+    armTitle();
     m_newGameCommand->setCaption(loadText(TextId::NewGame));
     m_scoreLine->setCaption(loadText(TextId::ScoreAtStart));
     m_helpCommand->setCaption(loadText(TextId::Help));
@@ -177,7 +179,7 @@ void MainWindow::startNewGame()
     m_playPicture->show();
     showScore();
     m_gameOverLabel->hide();
-    m_title.arm();
+    armTitle();
 }
 
 void MainWindow::openHelp()
@@ -230,6 +232,15 @@ void MainWindow::tickTitle()
 {
     if (const std::optional<QString> title = m_title.nextTitle())
         setWindowTitle(*title);
+    if (!m_title.hasMoreToShow())
+        m_titleTimer->setEnabled(false);
+}
+
+void MainWindow::armTitle()
+{
+    m_title.arm();
+    // Already running while typing: the period goes on, so the frames stay 100 ms apart.
+    m_titleTimer->setEnabled(true);
 }
 
 void MainWindow::showCell(int index, bool restartPeriod)
