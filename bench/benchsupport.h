@@ -80,6 +80,26 @@ inline qint64 cpuTimeNs(qint64 pid)
     return total;
 }
 
+// Voluntary context switches of all threads of a process: the times it went to sleep, each
+// one a wake-up later; -1 once it is gone.
+inline qint64 voluntaryContextSwitches(qint64 pid)
+{
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    if (!tasks.exists())
+        return -1;
+    qint64 total = 0;
+    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile file(tasks.filePath(task + QStringLiteral("/status")));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            if (line.startsWith("voluntary_ctxt_switches:"))
+                total += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+        }
+    }
+    return total;
+}
+
 inline QString number(double value, int decimals = 2)
 {
     return QString::number(value, 'f', decimals);
