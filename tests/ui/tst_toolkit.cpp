@@ -62,6 +62,10 @@ private Q_SLOTS:
     void modalShowReturnsWhenClosed();
     void pictureTakesItsOwnSizeAndShares();
     void pictureLoadsTheSharpVariantWhenScaled();
+    void hiddenLabelTakesTheSizeOfItsTextWhenShown();
+    void hiddenPictureIsReadWhenFirstShown();
+    void pictureReadAheadIsTheSamePicture();
+    void applicationIconDrawsTheIconFile();
     void noTickOnceTheProgramIsEnding();
     void designFontsResolveToInstalledFaces_data();
     void designFontsResolveToInstalledFaces();
@@ -303,6 +307,67 @@ void ToolkitTest::designFontsResolveToInstalledFaces()
     // The Czech letters must come from the face itself.
     QVERIFY(QFontMetrics(font).inFontUcs4(U'ř'));
     QVERIFY(QFontMetrics(font).inFontUcs4(U'ů'));
+}
+
+void ToolkitTest::hiddenLabelTakesTheSizeOfItsTextWhenShown()
+{
+    QWidget surface;
+    Label label(&surface, QString(), {Fonts::design(Fonts::Comic, 27.75, true), Qt::red, true}, 120,
+                240, 600, 300);
+    label.hide();
+    label.setCaption(QStringLiteral("Konec hry"));
+    QCOMPARE(label.pos(), QPoint(8, 16));
+    surface.show();
+    label.show();
+    QCOMPARE(label.pos(), QPoint(8, 16));
+    QCOMPARE(label.size(), label.sizeHint());
+    QVERIFY(label.width() >= QFontMetrics(label.font()).horizontalAdvance(label.text()));
+    label.setCaption(QStringLiteral("Konec")); // shown: at once
+    QCOMPARE(label.size(), label.sizeHint());
+}
+
+void ToolkitTest::hiddenPictureIsReadWhenFirstShown()
+{
+    QWidget surface;
+    surface.show();
+    Picture picture(&surface, 0, 0);
+    int reads = 0;
+    picture.hide();
+    picture.setPictureOnShow([&reads] {
+        ++reads;
+        return Pictures::play(1.0);
+    });
+    QCOMPARE(reads, 0);
+    QVERIFY(picture.picture().isNull());
+    picture.show();
+    QCOMPARE(reads, 1);
+    QCOMPARE(picture.size(), QSize(103, 76));
+    QCOMPARE(picture.picture().cacheKey(), Pictures::play(1.0).cacheKey());
+    picture.hide();
+    picture.show();
+    QCOMPARE(reads, 1);
+}
+
+void ToolkitTest::pictureReadAheadIsTheSamePicture()
+{
+    // The sharp variant, which no other test has read yet.
+    Pictures::prefetch(Pictures::BackgroundPath, 2.0);
+    const QPixmap shared = Pictures::background(2.0);
+    QCOMPARE(shared.deviceIndependentSize(), QSizeF(600, 400));
+    QCOMPARE(shared.devicePixelRatio(), 2.0);
+    QCOMPARE(shared.toImage(), Pictures::load(Pictures::BackgroundPath, 2.0).toImage());
+    Pictures::prefetch(Pictures::BackgroundPath, 2.0); // already there: nothing more to read
+    QCOMPARE(Pictures::background(2.0).cacheKey(), shared.cacheKey());
+}
+
+void ToolkitTest::applicationIconDrawsTheIconFile()
+{
+    const QIcon icon = Pictures::applicationIcon();
+    QVERIFY(!icon.isNull());
+    const QIcon file(QStringLiteral(":/pictures/icon.ico"));
+    QCOMPARE(icon.availableSizes(), file.availableSizes());
+    QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+    QCOMPARE(icon.pixmap(QSize(32, 32), 1.0).toImage(), file.pixmap(QSize(32, 32), 1.0).toImage());
 }
 
 QTEST_MAIN(ToolkitTest)

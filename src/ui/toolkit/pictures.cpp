@@ -6,43 +6,113 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
+#include <QIconEngine>
+#include <QPainter>
+
+#include <future>
+#include <map>
 
 namespace Pictures {
 
 namespace {
 
-// One copy of each picture per pixel ratio, for the whole run.
-QPixmap shared(const QString &path, qreal devicePixelRatio)
+QString keyOf(const QString &path, qreal devicePixelRatio)
 {
-    static QHash<QString, QPixmap> pictures;
+    return devicePixelRatio > 1.0 ? path + QLatin1String("@2x") : path;
+}
+
+// Pictures being read on another thread, by key; taken by the first shared() that wants them.
+std::map<QString, std::future<QImage>> &coming()
+{
+    static std::map<QString, std::future<QImage>> images;
+    return images;
+}
+
+// One copy of each picture per pixel ratio, for the whole run.
+QHash<QString, QPixmap> &pictures()
+{
+    static QHash<QString, QPixmap> pixmaps;
     // Pixmaps belong to the application object: let them go before it does.
     static const bool cleared = [] {
-        qAddPostRoutine([] { pictures.clear(); });
+        qAddPostRoutine([] { pixmaps.clear(); });
         return true;
     }();
     Q_UNUSED(cleared);
-    const bool sharp = devicePixelRatio > 1.0;
-    const QString key = sharp ? path + QLatin1String("@2x") : path;
-    auto found = pictures.constFind(key);
-    if (found == pictures.cend())
-        found = pictures.insert(key, load(path, devicePixelRatio));
+    return pixmaps;
+}
+
+QPixmap shared(const QString &path, qreal devicePixelRatio)
+{
+    const QString key = keyOf(path, devicePixelRatio);
+    auto found = pictures().constFind(key);
+    if (found == pictures().cend()) {
+        auto read = coming().find(key);
+        if (read != coming().end()) {
+            found = pictures().insert(key, QPixmap::fromImage(read->second.get()));
+            coming().erase(read);
+        } else {
+            found = pictures().insert(key, load(path, devicePixelRatio));
+        }
+    }
     return *found;
 }
 
 } // namespace
 
+namespace {
+
+// Reads the icon's drawings when they are first asked for: an X11 window manager asks at the
+// window's creation, offscreen and Wayland windows never do, and no frame waits for them.
+class DeferredIconEngine : public QIconEngine {
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
+    {
+        return icon().pixmap(size / scale, scale, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("DeferredIconEngine"); }
+    QIconEngine *clone() const override { return new DeferredIconEngine(*this); }
+
+private:
+    const QIcon &icon()
+    {
+        if (m_icon.isNull()) {
+            m_icon = QIcon(QStringLiteral(":/pictures/icon.ico"));
+            // The larger drawing only where a scaled screen can use it.
+            if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0)
+                m_icon.addFile(QStringLiteral(":/pictures/icons/hicolor/64x64/apps/%1.png")
+                                   .arg(QLatin1String(AppInfo::Id)),
+                               QSize(64, 64));
+        }
+        return m_icon;
+    }
+
+    QIcon m_icon;
+};
+
+} // namespace
+
 QIcon applicationIcon()
 {
-    // Built once: an icon reads its files when it is made, and four windows ask for it. The
-    // larger drawing is read only where a scaled screen can use it.
-    static const QIcon icon = [] {
-        QIcon drawn(QStringLiteral(":/pictures/icon.ico"));
-        if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0)
-            drawn.addFile(QStringLiteral(":/pictures/icons/hicolor/64x64/apps/%1.png")
-                              .arg(QLatin1String(AppInfo::Id)),
-                          QSize(64, 64));
-        return drawn;
-    }();
+    // One for the whole run: four windows ask for it.
+    static const QIcon icon(new DeferredIconEngine);
     return icon;
 }
 
@@ -56,19 +126,41 @@ QPixmap play(qreal devicePixelRatio)
     return shared(PlayPath, devicePixelRatio);
 }
 
+namespace {
+
+QString doubled(const QString &path)
+{
+    const QFileInfo file(path);
+    return file.path() + QLatin1Char('/') + file.completeBaseName() + QLatin1String("@2x.") +
+           file.suffix();
+}
+
+} // namespace
+
 QPixmap load(const QString &path, qreal devicePixelRatio)
 {
+    return QPixmap::fromImage(loadImage(path, devicePixelRatio));
+}
+
+QImage loadImage(const QString &path, qreal devicePixelRatio)
+{
     if (devicePixelRatio > 1.0) {
-        const QFileInfo file(path);
-        const QString doubled = file.path() + QLatin1Char('/') + file.completeBaseName() +
-                                QLatin1String("@2x.") + file.suffix();
-        QPixmap sharp(doubled);
+        QImage sharp(doubled(path));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2.0);
             return sharp;
         }
     }
-    return QPixmap(path);
+    return QImage(path);
+}
+
+void prefetch(const QString &path, qreal devicePixelRatio)
+{
+    const QString key = keyOf(path, devicePixelRatio);
+    if (!pictures().contains(key) && !coming().count(key))
+        coming().emplace(key, std::async(std::launch::async, [path, devicePixelRatio] {
+                             return loadImage(path, devicePixelRatio);
+                         }));
 }
 
 } // namespace Pictures

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -20,5 +21,9 @@ QPixmap play(qreal devicePixelRatio);
 
 // Reads a picture of the resources, taking its @2x variant on a screen scaled above 100 %.
 QPixmap load(const QString &path, qreal devicePixelRatio);
+QImage loadImage(const QString &path, qreal devicePixelRatio);
+// Starts reading a picture on another thread, for a window about to be built: the first
+// window to show it takes it from there instead of reading it itself.
+void prefetch(const QString &path, qreal devicePixelRatio);
 
 } // namespace Pictures
