@@ -15,8 +15,6 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setOrganizationDomain(QString::fromUtf8(AppInfo::OrganizationDomain));
     setDesktopFileName(QString::fromUtf8(AppInfo::Id));
     setWindowIcon(Pictures::applicationIcon());
-    // Decoded on the other core while the main window sets up its fonts and controls.
-    Pictures::prefetch(Pictures::BackgroundPath, devicePixelRatio());
     setQuitOnLastWindowClosed(false); // the main window's unload ends the program
     Fonts::installSubstitutions();
 }

@@ -90,6 +90,7 @@ void MainWindow::buildControls(QWidget *surface)
     // Built from the back of the stacking order to the front; the buttons come last, in front.
     m_backgroundPicture = new Picture(surface, -240, -480);
     m_backgroundPicture->setObjectName(QStringLiteral("backgroundPicture"));
+    m_backgroundPicture->setPicture(Pictures::background(surface->devicePixelRatioF()));
 
     m_newGameCommand = commandLabel(surface, "newGameCommand", 2640, 1275);
     m_scoreLine = new Label(surface, QString(),
@@ -165,9 +166,6 @@ void MainWindow::onLoad()
     m_gameOverLabel->setCaption(loadText(TextId::GameOver));
     // The cells are disabled, so the hidden button is the one control that takes the focus.
     m_scoreWindowButton->setFocus();
-    // Last, after the texts have set up their fonts: a picture read ahead on another thread
-    // has had the longest time to come.
-    m_backgroundPicture->setPicture(Pictures::background(m_backgroundPicture->devicePixelRatioF()));
 }
 
 void MainWindow::onClose()

@@ -8,9 +8,8 @@
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
-
-#include <future>
-#include <map>
+#include <QResource>
+#include <QtEndian>
 
 namespace Pictures {
 
@@ -19,13 +18,6 @@ namespace {
 QString keyOf(const QString &path, qreal devicePixelRatio)
 {
     return devicePixelRatio > 1.0 ? path + QLatin1String("@2x") : path;
-}
-
-// Pictures being read on another thread, by key; taken by the first shared() that wants them.
-std::map<QString, std::future<QImage>> &coming()
-{
-    static std::map<QString, std::future<QImage>> images;
-    return images;
 }
 
 // One copy of each picture per pixel ratio, for the whole run.
@@ -45,15 +37,8 @@ QPixmap shared(const QString &path, qreal devicePixelRatio)
 {
     const QString key = keyOf(path, devicePixelRatio);
     auto found = pictures().constFind(key);
-    if (found == pictures().cend()) {
-        auto read = coming().find(key);
-        if (read != coming().end()) {
-            found = pictures().insert(key, QPixmap::fromImage(read->second.get()));
-            coming().erase(read);
-        } else {
-            found = pictures().insert(key, load(path, devicePixelRatio));
-        }
-    }
+    if (found == pictures().cend())
+        found = pictures().insert(key, load(path, devicePixelRatio));
     return *found;
 }
 
@@ -142,6 +127,28 @@ QPixmap load(const QString &path, qreal devicePixelRatio)
     return QPixmap::fromImage(loadImage(path, devicePixelRatio));
 }
 
+// A picture decoded at build time (tools/unpackpicture), read in place: its four-number header,
+// then its pixels; a null image if there is none.
+QImage unpacked(const QString &path)
+{
+    const QFileInfo file(path);
+    const QResource raw(file.path() + QLatin1Char('/') + file.completeBaseName() +
+                        QLatin1String(".raw"));
+    constexpr qint64 HeaderSize = 4 * sizeof(quint32);
+    if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression ||
+        raw.size() < HeaderSize)
+        return {};
+    const uchar *data = raw.data();
+    const auto field = [data](int i) { return qFromLittleEndian<quint32>(data + 4 * i); };
+    const quint32 width = field(0), height = field(1), bytesPerLine = field(2);
+    const auto format = QImage::Format(field(3));
+    if (HeaderSize + qint64(bytesPerLine) * height != raw.size() ||
+        format <= QImage::Format_Invalid || format >= QImage::NImageFormats)
+        return {};
+    // The resource lives as long as the program; the image only reads it.
+    return QImage(data + HeaderSize, int(width), int(height), qsizetype(bytesPerLine), format);
+}
+
 QImage loadImage(const QString &path, qreal devicePixelRatio)
 {
     if (devicePixelRatio > 1.0) {
@@ -151,16 +158,8 @@ QImage loadImage(const QString &path, qreal devicePixelRatio)
             return sharp;
         }
     }
-    return QImage(path);
-}
-
-void prefetch(const QString &path, qreal devicePixelRatio)
-{
-    const QString key = keyOf(path, devicePixelRatio);
-    if (!pictures().contains(key) && !coming().count(key))
-        coming().emplace(key, std::async(std::launch::async, [path, devicePixelRatio] {
-                             return loadImage(path, devicePixelRatio);
-                         }));
+    const QImage fast = unpacked(path);
+    return fast.isNull() ? QImage(path) : fast;
 }
 
 } // namespace Pictures

@@ -21,9 +21,7 @@ QPixmap play(qreal devicePixelRatio);
 
 // Reads a picture of the resources, taking its @2x variant on a screen scaled above 100 %.
 QPixmap load(const QString &path, qreal devicePixelRatio);
+// The same as an image; a picture decoded at build time is read in place, without decoding.
 QImage loadImage(const QString &path, qreal devicePixelRatio);
-// Starts reading a picture on another thread, for a window about to be built: the first
-// window to show it takes it from there instead of reading it itself.
-void prefetch(const QString &path, qreal devicePixelRatio);
 
 } // namespace Pictures
