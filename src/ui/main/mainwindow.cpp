@@ -17,6 +17,7 @@
 #include "timer.h"
 
 #include <QGuiApplication>
+#include <QPixmapCache>
 #include <QShortcut>
 
 namespace {
@@ -234,8 +235,14 @@ void MainWindow::tickTitle()
 {
     if (const std::optional<QString> title = m_title.nextTitle())
         setWindowTitle(*title);
-    if (!m_title.hasMoreToShow())
-        m_titleTimer->setEnabled(false);
+    if (m_title.hasMoreToShow())
+        return;
+    m_titleTimer->setEnabled(false);
+    // Nothing moves from here until the player acts. Qt's pixmap cache, filled by the first
+    // paintings (the icon, the style's buttons), would wake the program once more 30 s on to
+    // age its drawings; letting them go now costs one redrawing at the next paint.
+    if (m_board.phase() != GamePhase::Running)
+        QPixmapCache::clear();
 }
 
 void MainWindow::armTitle()
