@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <vector>
 
 namespace Bench {
@@ -77,6 +78,39 @@ inline qint64 cpuTimeNs(qint64 pid)
         if (file.open(QIODevice::ReadOnly))
             total += file.readAll().split(' ').value(0).toLongLong();
     }
+    return total;
+}
+
+// Voluntary context switches of each thread of a process, by thread id: the times it went to
+// sleep, each one a wake-up later. Empty once the process is gone.
+inline std::map<QString, qint64> voluntaryContextSwitches(qint64 pid)
+{
+    std::map<QString, qint64> switches;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile file(tasks.filePath(task + QStringLiteral("/status")));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            if (line.startsWith("voluntary_ctxt_switches:"))
+                switches[task] = line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+        }
+    }
+    return switches;
+}
+
+// Wake-ups between two readings: those of the threads alive at both, all of a thread that
+// started between them, and at least one for a thread that ended, which woke up to end.
+inline qint64 wakeUpsBetween(const std::map<QString, qint64> &before,
+                             const std::map<QString, qint64> &after)
+{
+    qint64 total = 0;
+    for (const auto &[thread, count] : after) {
+        const auto earlier = before.find(thread);
+        total += earlier == before.end() ? count : count - earlier->second;
+    }
+    for (const auto &[thread, count] : before)
+        total += after.count(thread) ? 0 : 1;
     return total;
 }
 

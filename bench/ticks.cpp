@@ -8,8 +8,9 @@
 // on per round); then the cells tick untouched until the next round. Every tick is a sample:
 // the time since the previous tick of its timer, or since the click or new game that started
 // its period. Drift is measured over each such run of ticks (ten at most: the cell dies), and
-// over the whole run of the title timer, which nothing restarts. The baseline runs bare QTimers
-// through the same rounds, each stopped at its tenth tick as a cell dies.
+// over each run of the title timer, which types the title from each new game and then stops. The
+// baseline runs bare QTimers through the same rounds, each stopped at its tenth tick as a cell
+// dies.
 //
 // usage: bench_ticks [seconds for each side, default 60]
 #include "../tests/support/controls.h"

@@ -4,8 +4,7 @@
 // and one of two modes:
 //   start  prints the monotonic time of the first expose, then, once the window has settled,
 //          its peak and current RSS, and ends
-//   idle   stays up; the bare window gets a 100 ms timer that does nothing, as the title timer
-//          does once the title is typed out
+//   idle   stays up, as an idle window does
 //
 // usage: bench_window game|bare start|idle
 #include "benchsupport.h"
@@ -74,11 +73,5 @@ int main(int argc, char **argv)
     application.installEventFilter(&probe);
     QLabel label(QStringLiteral("Ka ludnik"));
     label.show();
-    QTimer title;
-    if (!quit) {
-        title.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&title, &QTimer::timeout, &title, [] {});
-        title.start(100);
-    }
     return application.exec();
 }

@@ -8,6 +8,8 @@
 #include "platform.h"
 #include "window.h"
 
+#include <QThreadPool>
+
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QString::fromUtf8(AppInfo::Executable));
@@ -16,6 +18,9 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setDesktopFileName(QString::fromUtf8(AppInfo::Id));
     setWindowIcon(Pictures::applicationIcon());
     setQuitOnLastWindowClosed(false); // the main window's unload ends the program
+    // The raster painter fills larger shapes on pool threads, which would otherwise each wake
+    // up once, 30 s after the last painting, only to end: an idle window should not wake.
+    QThreadPool::globalInstance()->setExpiryTimeout(-1);
     Fonts::installSubstitutions();
 }
 

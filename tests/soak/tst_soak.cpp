@@ -223,9 +223,13 @@ QString SoakTest::windowShowsTheBoard() const
         board.phase() == GamePhase::Idle ? loadText(TextId::ScoreAtStart) : board.scoreText();
     if (const QString shown = mainControl<Label>("scoreLine")->text(); shown != score)
         return QStringLiteral("score line \"%1\", expected \"%2\"").arg(shown, score);
-    // Once the program is asked to end, its timers stop; until then the title timer runs.
-    if (!m_platform->isEnding() && !mainControl<Timer>("titleTimer")->isRunning())
-        return QStringLiteral("the title timer stopped");
+    // The title timer runs exactly while the title has more to show, until the program is
+    // asked to end, when every timer stops.
+    if (!m_platform->isEnding() &&
+        mainControl<Timer>("titleTimer")->isRunning() != m_main->title().hasMoreToShow())
+        return QStringLiteral("the title timer runs%1 while the title has %2 to type")
+            .arg(QLatin1String(mainControl<Timer>("titleTimer")->isRunning() ? "" : " not"),
+                 QLatin1String(m_main->title().hasMoreToShow() ? "more" : "nothing"));
     if (m_platform->beeps != gameOvers() - m_gameOversAtStart)
         return QStringLiteral("%1 beeps after %2 game overs")
             .arg(m_platform->beeps)

@@ -10,8 +10,10 @@
 #include "timer.h"
 
 #include <QAccessible>
+#include <QPixmapCache>
 #include <QTest>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -94,6 +96,7 @@ private Q_SLOTS:
     void newGameDuringAGame();
     void newGameAfterGameOver();
     void titleReplaysAfterANewGame();
+    void titleTimerRunsOnlyWhileThereIsSomethingToType();
 
     void coveredCommandsDoNothingDuringAGame();
     void helpAndAboutWorkAfterTheGame();
@@ -154,13 +157,15 @@ void MainWindowTest::windowAsCreated()
     QVERIFY(!view.gameOver->isVisible());
     QVERIFY(view.background->isVisible());
     QCOMPARE(view.background->geometry(), QRect(-16, -32, 600, 400));
-    QCOMPARE(view.play->geometry(), QRect(168, 200, 103, 76));
+    QVERIFY(view.play->picture().isNull()); // read only when a game first shows it
     QCOMPARE(view.scoreWindowButton->geometry(), QRect(8, 376, 153, 33));
     QVERIFY(view.scoreWindowButton->geometry().top() > m_window->height()); // below the client
     QCOMPARE(m_platform->beeps, 0);
 
     // Stacking: the play picture lies over help and about, the buttons over everything.
     view.startNewGame();
+    QVERIFY(!view.play->picture().isNull());
+    QCOMPARE(view.play->geometry(), QRect(168, 200, 103, 76));
     QWidget *surface = m_window->surface();
     QCOMPARE(surface->childAt(view.about->geometry().center()), view.play);
     QCOMPARE(surface->childAt(view.newGame->geometry().center()), view.newGame);
@@ -366,6 +371,73 @@ void MainWindowTest::titleReplaysAfterANewGame()
     view.startNewGame(); // typing under way: no restart
     titleTick();
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Ka"));
+}
+
+void MainWindowTest::titleTimerRunsOnlyWhileThereIsSomethingToType()
+{
+    MainView &view = *m_view;
+    QStringList shown;
+    const auto titleTick = [&] {
+        Q_EMIT view.titleTimer->tick(0);
+        shown << m_window->windowTitle();
+    };
+    const QStringList typed{"Ka ludnik",
+                            "",
+                            "K",
+                            "Ka",
+                            "Ka ",
+                            "Ka l",
+                            "Ka lu",
+                            loadText(TextId::TitleOf6),
+                            loadText(TextId::TitleOf7),
+                            loadText(TextId::TitleOf8),
+                            loadText(TextId::FullTitle),
+                            "Ka ludnik"};
+    const auto allTimersStopped = [&] {
+        const QList<Timer *> timers = m_window->findChildren<Timer *>();
+        return std::none_of(timers.begin(), timers.end(),
+                            [](const Timer *timer) { return timer->isRunning(); });
+    };
+
+    // Armed at load; it runs through the typing and the tick that puts frame 0 back, no longer.
+    QVERIFY(view.titleTimer->isRunning());
+    QVERIFY(QPixmapCache::insert(QStringLiteral("probe"), QPixmap(4, 4)));
+    for (int i = 0; i < typed.size(); ++i) {
+        QVERIFY2(view.titleTimer->isRunning(), qPrintable(QString::number(i)));
+        titleTick();
+    }
+    QCOMPARE(shown, typed);
+    QVERIFY(!view.titleTimer->isRunning());
+    QVERIFY(allTimersStopped()); // nothing wakes before the first game
+    QPixmap probe;               // nor Qt's pixmap cache, which would age its drawings 30 s on
+    QVERIFY(!QPixmapCache::find(QStringLiteral("probe"), &probe));
+    titleTick(); // a tick after the end would have shown the same title
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Ka ludnik"));
+
+    // A new game arms it again; arming while typing neither restarts nor stops it.
+    shown.clear();
+    view.startNewGame();
+    QVERIFY(view.titleTimer->isRunning());
+    for (int i = 0; i < 4; ++i)
+        titleTick();
+    view.startNewGame();
+    QVERIFY(view.titleTimer->isRunning());
+    for (int i = 4; i < 11; ++i)
+        titleTick();
+    QCOMPARE(shown, typed.mid(0, 11));
+    // Armed right after the last frame: typing starts again from frame 0.
+    view.startNewGame();
+    titleTick();
+    titleTick();
+    QCOMPARE(shown.mid(11), (QStringList{"Ka ludnik", ""}));
+    for (int i = 2; i < typed.size(); ++i)
+        titleTick();
+    QVERIFY(!view.titleTimer->isRunning());
+
+    // After game over with the title typed, the window has no timer left running.
+    view.tickAllToDeath();
+    QVERIFY(view.gameOver->isVisible());
+    QVERIFY(allTimersStopped());
 }
 
 void MainWindowTest::coveredCommandsDoNothingDuringAGame()

@@ -10,6 +10,7 @@
 
 #include <QFontInfo>
 #include <QPointer>
+#include <QResource>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -62,6 +63,10 @@ private Q_SLOTS:
     void modalShowReturnsWhenClosed();
     void pictureTakesItsOwnSizeAndShares();
     void pictureLoadsTheSharpVariantWhenScaled();
+    void hiddenLabelTakesTheSizeOfItsTextWhenShown();
+    void hiddenPictureIsReadWhenFirstShown();
+    void backgroundDecodedAtBuildTimeIsTheJpeg();
+    void applicationIconDrawsTheIconFile();
     void noTickOnceTheProgramIsEnding();
     void designFontsResolveToInstalledFaces_data();
     void designFontsResolveToInstalledFaces();
@@ -303,6 +308,65 @@ void ToolkitTest::designFontsResolveToInstalledFaces()
     // The Czech letters must come from the face itself.
     QVERIFY(QFontMetrics(font).inFontUcs4(U'ř'));
     QVERIFY(QFontMetrics(font).inFontUcs4(U'ů'));
+}
+
+void ToolkitTest::hiddenLabelTakesTheSizeOfItsTextWhenShown()
+{
+    QWidget surface;
+    Label label(&surface, QString(), {Fonts::design(Fonts::Comic, 27.75, true), Qt::red, true}, 120,
+                240, 600, 300);
+    label.hide();
+    label.setCaption(QStringLiteral("Konec hry"));
+    QCOMPARE(label.pos(), QPoint(8, 16));
+    surface.show();
+    label.show();
+    QCOMPARE(label.pos(), QPoint(8, 16));
+    QCOMPARE(label.size(), label.sizeHint());
+    QVERIFY(label.width() >= QFontMetrics(label.font()).horizontalAdvance(label.text()));
+    label.setCaption(QStringLiteral("Konec")); // shown: at once
+    QCOMPARE(label.size(), label.sizeHint());
+}
+
+void ToolkitTest::hiddenPictureIsReadWhenFirstShown()
+{
+    QWidget surface;
+    surface.show();
+    Picture picture(&surface, 0, 0);
+    int reads = 0;
+    picture.hide();
+    picture.setPictureOnShow([&reads] {
+        ++reads;
+        return Pictures::play(1.0);
+    });
+    QCOMPARE(reads, 0);
+    QVERIFY(picture.picture().isNull());
+    picture.show();
+    QCOMPARE(reads, 1);
+    QCOMPARE(picture.size(), QSize(103, 76));
+    QCOMPARE(picture.picture().cacheKey(), Pictures::play(1.0).cacheKey());
+    picture.hide();
+    picture.show();
+    QCOMPARE(reads, 1);
+}
+
+void ToolkitTest::backgroundDecodedAtBuildTimeIsTheJpeg()
+{
+    const QImage unpacked = Pictures::loadImage(Pictures::BackgroundPath, 1.0);
+    QCOMPARE(unpacked.size(), QSize(600, 400));
+    QVERIFY(QResource(QStringLiteral(":/pictures/background.raw")).isValid());
+    // Pixel for pixel what decoding the committed JPEG gives.
+    const QImage decoded(Pictures::BackgroundPath);
+    QCOMPARE(unpacked.convertToFormat(decoded.format()), decoded);
+    QCOMPARE(Pictures::background(1.0).toImage().convertToFormat(decoded.format()), decoded);
+}
+
+void ToolkitTest::applicationIconDrawsTheIconFile()
+{
+    const QIcon icon = Pictures::applicationIcon();
+    QVERIFY(!icon.isNull());
+    const QIcon file(QStringLiteral(":/pictures/icon.ico"));
+    QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+    QCOMPARE(icon.pixmap(QSize(32, 32), 1.0).toImage(), file.pixmap(QSize(32, 32), 1.0).toImage());
 }
 
 QTEST_MAIN(ToolkitTest)

@@ -18,6 +18,10 @@ public:
     std::optional<QString> nextTitle();
 
     bool isRunning() const { return m_running; }
+    // Whether a tick could still change the title. Once the frame is back at 0 with the typing
+    // over, every further tick shows frame 0 again, the title already shown, and leaves the
+    // state as it is: the timer that drives the ticks may stop until the next arm().
+    bool hasMoreToShow() const { return m_running || m_frame != 0; }
     quint8 frame() const { return m_frame; }
     quint8 step() const { return m_step; }
 

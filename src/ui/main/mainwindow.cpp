@@ -19,6 +19,7 @@
 
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QPixmapCache>
 #include <QShortcut>
 
 namespace {
@@ -119,7 +120,9 @@ void MainWindow::buildControls(QWidget *surface)
 
     m_playPicture = new Picture(surface, 2520, 3000);
     m_playPicture->setObjectName(QStringLiteral("playPicture"));
-    m_playPicture->setPicture(Pictures::play(surface->devicePixelRatioF()));
+    // Hidden until a game starts: decoded then, not on the way to the first frame.
+    const qreal ratio = surface->devicePixelRatioF();
+    m_playPicture->setPictureOnShow([ratio] { return Pictures::play(ratio); });
     m_playPicture->hide();
 
     const QFont cellFont = Fonts::design(Fonts::SansSerif, 17.25, true);
@@ -148,7 +151,9 @@ void MainWindow::buildControls(QWidget *surface)
         setTabOrder(m_cells[std::size_t(i - 1)], m_cells[std::size_t(i)]);
     setTabOrder(m_cells.back(), m_scoreWindowButton);
 
-    m_titleTimer = new Timer(surface, 0, TitleTimerInterval, true);
+    // Started by armTitle(): a timer ticking over a finished title would wake the program ten
+    // times a second for nothing.
+    m_titleTimer = new Timer(surface, 0, TitleTimerInterval, false);
     m_titleTimer->setObjectName(QStringLiteral("titleTimer"));
     Handlers::connect(m_titleTimer, &Timer::tick, this, &MainWindow::tickTitle);
 
@@ -163,7 +168,7 @@ void MainWindow::buildControls(QWidget *surface)
 
 void MainWindow::onLoad()
 {
-    m_title.arm();
+    armTitle();
     m_newGameCommand->setCaption(loadText(TextId::NewGame));
     m_scoreLine->setCaption(loadText(TextId::ScoreAtStart));
     m_helpCommand->setCaption(loadText(TextId::Help));
@@ -189,7 +194,7 @@ void MainWindow::startNewGame()
     m_playPicture->show();
     showScore();
     m_gameOverLabel->hide();
-    m_title.arm();
+    armTitle();
 }
 
 void MainWindow::openHelp()
@@ -242,6 +247,21 @@ void MainWindow::tickTitle()
 {
     if (const std::optional<QString> title = m_title.nextTitle())
         setTitle(*title);
+    if (m_title.hasMoreToShow())
+        return;
+    m_titleTimer->setEnabled(false);
+    // Nothing moves from here until the player acts. Qt's pixmap cache, filled by the first
+    // paintings (the icon, the style's buttons), would wake the program once more 30 s on to
+    // age its drawings; letting them go now costs one redrawing at the next paint.
+    if (m_board.phase() != GamePhase::Running)
+        QPixmapCache::clear();
+}
+
+void MainWindow::armTitle()
+{
+    m_title.arm();
+    // Already running while typing: the period goes on, so the frames stay 100 ms apart.
+    m_titleTimer->setEnabled(true);
 }
 
 void MainWindow::showCell(int index, bool restartPeriod)

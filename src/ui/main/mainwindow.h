@@ -27,6 +27,7 @@ public:
     ~MainWindow() override;
 
     const Board &board() const { return m_board; }
+    const TitleAnimation &title() const { return m_title; }
 
 protected:
     void buildControls(QWidget *surface) override;
@@ -43,6 +44,9 @@ private:
     void clickCell(int index);
     void tickCell(int index);
     void tickTitle();
+    // Starts the typing of the title and its timer, which runs only while there is something
+    // left to type.
+    void armTitle();
 
     // Shows cell `index` on its button and timer; `restartPeriod` starts its timer's period
     // afresh, as after a new game or an accepted click, which put the countdown back to "10".

@@ -20,14 +20,35 @@ Label::Label(QWidget *parent, const QString &designText, const LabelStyle &style
     setWordWrap(!style.autoSize);
     setTextColor(style.color);
     setGeometry(Twips::rect(left, top, width, height));
-    setCaption(designText);
+    // No text yet: sized when it gets one, or when it is shown.
+    if (designText.isEmpty())
+        m_fitPending = m_autoSize;
+    else
+        setCaption(designText);
 }
 
 void Label::setCaption(const QString &text)
 {
     setText(text);
-    if (m_autoSize)
-        resize(sizeHint());
+    if (m_autoSize) {
+        m_fitPending = true;
+        fitText();
+    }
+}
+
+void Label::fitText()
+{
+    if (isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide))
+        return;
+    m_fitPending = false;
+    resize(sizeHint());
+}
+
+void Label::showEvent(QShowEvent *event)
+{
+    if (m_fitPending)
+        fitText();
+    QLabel::showEvent(event);
 }
 
 void Label::setActsAsButton(bool actsAsButton)

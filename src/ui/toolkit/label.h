@@ -42,13 +42,18 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void place();
+    // Takes the size of the text now, or, while the label is hidden on purpose, when it is
+    // next shown: measuring the text loads its face, which a hidden label need not do yet.
+    void fitText();
 
     float m_left;
     float m_top;
     bool m_autoSize;
     bool m_pressed = false;
     bool m_actsAsButton = false;
+    bool m_fitPending = false;
 };

@@ -4,6 +4,8 @@
 
 #include <QMouseEvent>
 
+#include <utility>
+
 Picture::Picture(QWidget *parent, float left, float top) : QLabel(parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
@@ -17,6 +19,18 @@ void Picture::setPicture(const QPixmap &picture)
     m_picture = picture;
     setPixmap(picture);
     resize(picture.deviceIndependentSize().toSize());
+}
+
+void Picture::setPictureOnShow(std::function<QPixmap()> load)
+{
+    m_load = std::move(load);
+}
+
+void Picture::showEvent(QShowEvent *event)
+{
+    if (m_load)
+        setPicture(std::exchange(m_load, nullptr)());
+    QLabel::showEvent(event);
 }
 
 void Picture::mousePressEvent(QMouseEvent *event)

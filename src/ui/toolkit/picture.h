@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include <functional>
+
 // A picture shown at its own size, never stretched, with its top-left corner in twips.
 // Clicks on it stop at it and do nothing.
 class Picture : public QLabel {
@@ -14,11 +16,16 @@ public:
     // Shares `picture` (no copy of its pixels) and takes its size.
     void setPicture(const QPixmap &picture);
     QPixmap picture() const { return m_picture; }
+    // Takes the picture, and its size, from `load` when first shown, for a picture that starts
+    // hidden: its decoding stays off the way to the window's first frame.
+    void setPictureOnShow(std::function<QPixmap()> load);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     QPixmap m_picture;
+    std::function<QPixmap()> m_load;
 };

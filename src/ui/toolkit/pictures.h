@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -21,5 +22,7 @@ QPixmap play(qreal devicePixelRatio);
 
 // Reads a picture of the resources, taking its @2x variant on a screen scaled above 100 %.
 QPixmap load(const QString &path, qreal devicePixelRatio);
+// The same as an image; a picture decoded at build time is read in place, without decoding.
+QImage loadImage(const QString &path, qreal devicePixelRatio);
 
 } // namespace Pictures
