@@ -40,7 +40,6 @@ private Q_SLOTS:
     void armDuringTypingDoesNotRestart();
     void armLongAfterTypingReplaysFromFrameZero();
     void armRightAfterTheLastFrameStartsAgain();
-    void nothingMoreToShowOnlyOnceFrameZeroIsBack();
 };
 
 void TitleAnimationTest::typesTheTitleTickByTick()
@@ -125,33 +124,6 @@ void TitleAnimationTest::armRightAfterTheLastFrameStartsAgain()
     for (int i = 0; i < 300; ++i)
         QVERIFY(title.nextTitle().has_value());
     QVERIFY(title.frame() <= 11);
-}
-
-void TitleAnimationTest::nothingMoreToShowOnlyOnceFrameZeroIsBack()
-{
-    TitleAnimation title;
-    QVERIFY(!title.hasMoreToShow()); // not armed: a tick would show frame 0, as shown at start
-    title.arm();
-    const QStringList expected = typedTitles();
-    for (int frame = 0; frame <= 10; ++frame) {
-        QVERIFY(title.hasMoreToShow());
-        QCOMPARE(tick(title), expected.at(frame));
-    }
-    // After the full title, one more tick still changes it back to the fixed title.
-    QVERIFY(title.hasMoreToShow());
-    QCOMPARE(tick(title), QStringLiteral("Ka ludnik"));
-    QVERIFY(!title.hasMoreToShow());
-    // From here ticks change nothing: same title, same state; a stopped timer loses nothing.
-    for (int i = 0; i < 20; ++i) {
-        QCOMPARE(tick(title), QStringLiteral("Ka ludnik"));
-        QVERIFY(!title.hasMoreToShow());
-        QCOMPARE(title.frame(), quint8(0));
-        QCOMPARE(title.step(), quint8(0));
-    }
-    title.arm();
-    QVERIFY(title.hasMoreToShow());
-    QCOMPARE(tick(title), expected.at(0));
-    QCOMPARE(tick(title), expected.at(1));
 }
 
 QTEST_GUILESS_MAIN(TitleAnimationTest)

@@ -66,7 +66,6 @@ private Q_SLOTS:
     void hiddenLabelTakesTheSizeOfItsTextWhenShown();
     void hiddenPictureIsReadWhenFirstShown();
     void backgroundDecodedAtBuildTimeIsTheJpeg();
-    void applicationIconDrawsTheIconFile();
     void noTickOnceTheProgramIsEnding();
     void designFontsResolveToInstalledFaces_data();
     void designFontsResolveToInstalledFaces();
@@ -358,15 +357,6 @@ void ToolkitTest::backgroundDecodedAtBuildTimeIsTheJpeg()
     const QImage decoded(Pictures::BackgroundPath);
     QCOMPARE(unpacked.convertToFormat(decoded.format()), decoded);
     QCOMPARE(Pictures::background(1.0).toImage().convertToFormat(decoded.format()), decoded);
-}
-
-void ToolkitTest::applicationIconDrawsTheIconFile()
-{
-    const QIcon icon = Pictures::applicationIcon();
-    QVERIFY(!icon.isNull());
-    const QIcon file(QStringLiteral(":/pictures/icon.ico"));
-    QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
-    QCOMPARE(icon.pixmap(QSize(32, 32), 1.0).toImage(), file.pixmap(QSize(32, 32), 1.0).toImage());
 }
 
 QTEST_MAIN(ToolkitTest)
