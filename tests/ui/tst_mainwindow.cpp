@@ -1,6 +1,7 @@
 #include "../support/controls.h"
 #include "../support/modalcloser.h"
 #include "../support/recordingplatform.h"
+#include "../support/typedtitles.h"
 #include "button.h"
 #include "label.h"
 #include "mainwindow.h"
@@ -381,18 +382,8 @@ void MainWindowTest::titleTimerRunsOnlyWhileThereIsSomethingToType()
         Q_EMIT view.titleTimer->tick(0);
         shown << m_window->windowTitle();
     };
-    const QStringList typed{"Ka ludnik",
-                            "",
-                            "K",
-                            "Ka",
-                            "Ka ",
-                            "Ka l",
-                            "Ka lu",
-                            loadText(TextId::TitleOf6),
-                            loadText(TextId::TitleOf7),
-                            loadText(TextId::TitleOf8),
-                            loadText(TextId::FullTitle),
-                            "Ka ludnik"};
+    // The typing, then the tick that puts the fixed title back.
+    const QStringList typed = typedTitles() << QStringLiteral("Ka ludnik");
     const auto allTimersStopped = [&] {
         const QList<Timer *> timers = m_window->findChildren<Timer *>();
         return std::none_of(timers.begin(), timers.end(),
