@@ -1,4 +1,5 @@
 #include "../support/controls.h"
+#include "../support/heldticks.h"
 #include "../support/modalcloser.h"
 #include "../support/recordingplatform.h"
 #include "../support/typedtitles.h"
@@ -11,6 +12,7 @@
 #include "timer.h"
 
 #include <QAccessible>
+#include <QElapsedTimer>
 #include <QPixmapCache>
 #include <QTest>
 
@@ -111,6 +113,7 @@ private Q_SLOTS:
     void scoreLineReadsItsScore();
 
 private:
+    RealTicksHeldBack m_realTicksHeldBack; // every tick comes from the test
     std::unique_ptr<RecordingPlatform> m_platform;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<MainView> m_view;
@@ -222,15 +225,27 @@ void MainWindowTest::newGameRestartsEveryCellPeriod()
 {
     // A cell that a new game puts back to "10" must wait a whole period for its next tick, the
     // untouched ones too: their interval and running state do not change, only the period does.
+    // The time the new game itself takes is measured: on a machine too busy to tell the two
+    // apart, the step is simply taken again.
     MainView &view = *m_view;
     view.startNewGame();
-    constexpr int Elapsed = 60;
-    QTest::qSleep(Elapsed); // time passes; no event is processed, so nothing can tick
-    for (const Timer *timer : view.timers)
-        QVERIFY(timer->remainingTime() <= 1000 - Elapsed + 5);
-    view.startNewGame();
-    for (const Timer *timer : view.timers)
-        QVERIFY2(timer->remainingTime() > 1000 - Elapsed / 2, "a period was not restarted");
+    constexpr int Elapsed = 200;
+    for (int attempt = 1;; ++attempt) {
+        QTest::qSleep(Elapsed); // time passes; no event is processed, so nothing can tick
+        QElapsedTimer clock;
+        clock.start();
+        view.startNewGame();
+        int soonest = 1000;
+        for (const Timer *timer : view.timers)
+            soonest = std::min(soonest, timer->remainingTime());
+        const qint64 took = clock.elapsed();
+        if (took < Elapsed / 2) {
+            QVERIFY2(soonest >= 1000 - took - 2,
+                     qPrintable(QStringLiteral("a tick due in %1 ms").arg(soonest)));
+            return;
+        }
+        QVERIFY2(attempt < 100, "the machine never gave the new game 100 ms");
+    }
 }
 
 void MainWindowTest::acceptedClickAndIgnoredRepeat()
@@ -366,7 +381,7 @@ void MainWindowTest::titleReplaysAfterANewGame()
     titleTick();
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Ka ludnik"));
     titleTick();
-    QCOMPARE(m_window->windowTitle(), QString());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral(" ")); // blank, never the program's name
     titleTick();
     QCOMPARE(m_window->windowTitle(), QStringLiteral("K"));
     view.startNewGame(); // typing under way: no restart
@@ -382,8 +397,9 @@ void MainWindowTest::titleTimerRunsOnlyWhileThereIsSomethingToType()
         Q_EMIT view.titleTimer->tick(0);
         shown << m_window->windowTitle();
     };
-    // The typing, then the tick that puts the fixed title back.
-    const QStringList typed = typedTitles() << QStringLiteral("Ka ludnik");
+    // The typing, then the tick that puts the fixed title back; the empty frame shows blank.
+    QStringList typed = typedTitles() << QStringLiteral("Ka ludnik");
+    typed[1] = QStringLiteral(" ");
     const auto allTimersStopped = [&] {
         const QList<Timer *> timers = m_window->findChildren<Timer *>();
         return std::none_of(timers.begin(), timers.end(),
@@ -420,7 +436,7 @@ void MainWindowTest::titleTimerRunsOnlyWhileThereIsSomethingToType()
     view.startNewGame();
     titleTick();
     titleTick();
-    QCOMPARE(shown.mid(11), (QStringList{"Ka ludnik", ""}));
+    QCOMPARE(shown.mid(11), (QStringList{"Ka ludnik", " "}));
     for (int i = 2; i < typed.size(); ++i)
         titleTick();
     QVERIFY(!view.titleTimer->isRunning());

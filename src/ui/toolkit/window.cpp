@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmapCache>
-#include <QWindow>
 
 // The client area. Moves that a control lets through still arrive here, so only a move over
 // no control counts as a move over the bare surface.
@@ -83,18 +82,10 @@ QWidget *Window::surface() const
 
 void Window::setTitle(const QString &title)
 {
-    setWindowTitle(title);
-    if (title.isEmpty())
-        showBlankTitle();
-}
-
-void Window::showBlankTitle()
-{
-    // Qt hands an empty title to the window system as the program's name. A single space is
-    // drawn blank by window managers and Wayland compositors alike. Only the platform window
-    // gets it: the widget keeps its empty title.
-    if (QWindow *handle = windowHandle(); handle && windowTitle().isEmpty())
-        handle->setTitle(QStringLiteral(" "));
+    // Qt hands an empty title to the window system as the program's name, at once, so an empty
+    // title never reaches Qt: a single space is drawn blank by window managers and Wayland
+    // compositors alike.
+    setWindowTitle(title.isEmpty() ? QStringLiteral(" ") : title);
 }
 
 void Window::closeOnEscape()
@@ -163,12 +154,6 @@ void Window::closeEvent(QCloseEvent *event)
         onClose();
     unload();
     event->accept();
-}
-
-void Window::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    showBlankTitle(); // the platform window may have been made since the title was set
 }
 
 void Window::keyPressEvent(QKeyEvent *event)

@@ -37,8 +37,8 @@ public:
     // The client area that the controls are built on.
     QWidget *surface() const;
 
-    // Sets the title. An empty title reaches the window system as a blank one, where it would
-    // otherwise show the program's name; windowTitle() still reads it empty.
+    // Sets the title. An empty title is shown as a blank one, where the window system would
+    // otherwise show the program's name.
     void setTitle(const QString &title);
 
 Q_SIGNALS:
@@ -57,7 +57,6 @@ protected:
     void closeOnEscape();
 
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -65,7 +64,6 @@ private:
     friend class WindowSurface;
 
     void present();
-    void showBlankTitle();
 
     WindowSurface *m_surface = nullptr;
     QColor m_background;
