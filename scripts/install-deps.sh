@@ -9,7 +9,7 @@ packages=(
     # Qt 6 (Widgets, Test) and the platform plugins it loads at run time, Wayland's included
     qt6-base-dev libgl-dev qt6-wayland
     # the game-over sound: the desktop's sound theme through libcanberra
-    libcanberra-dev libcanberra0 sound-theme-freedesktop
+    libcanberra-dev libcanberra0 libcanberra-pulse sound-theme-freedesktop
     # fonts that stand in for "MS Sans Serif" and "Comic Sans MS"
     fonts-liberation2 fonts-comic-neue fonts-dejavu-core fontconfig
     # end-to-end tests under a virtual X server

@@ -7,6 +7,7 @@
 
 #include <canberra.h>
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -22,19 +23,34 @@ struct Request {
     std::function<void()> fallback;
 };
 
+// What the caller and the player's thread share. The thread holds it too, so that a thread
+// stuck in a stalled sound server may be left behind at exit without anything it uses going away.
+struct Shared {
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::deque<Request> requests;
+    bool stopping = false;
+    bool finished = false;
+};
+
 // Owns the libcanberra context. Only its own thread touches the context.
 class Player {
 public:
-    Player() : m_thread([this] { run(); }) {}
+    Player() : m_thread([shared = m_shared] { run(*shared); }) {}
 
+    // A sound server that has stopped answering holds the thread inside libcanberra for as long
+    // as its own timeouts last; the program does not wait that long to end.
     ~Player()
     {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_stopping = true;
+        std::unique_lock lock(m_shared->mutex);
+        m_shared->stopping = true;
+        m_shared->wake.notify_all();
+        if (m_shared->wake.wait_for(lock, StopWait, [this] { return m_shared->finished; })) {
+            lock.unlock();
+            m_thread.join();
+        } else {
+            m_thread.detach();
         }
-        m_wake.notify_one();
-        m_thread.join();
     }
 
     Player(const Player &) = delete;
@@ -43,79 +59,87 @@ public:
     void enqueue(Request request)
     {
         {
-            const std::lock_guard lock(m_mutex);
-            m_requests.push_back(std::move(request));
+            const std::lock_guard lock(m_shared->mutex);
+            m_shared->requests.push_back(std::move(request));
         }
-        m_wake.notify_one();
+        m_shared->wake.notify_all();
     }
 
 private:
-    void run()
+    static constexpr std::chrono::milliseconds StopWait{300};
+
+    static void run(Shared &shared)
     {
+        ca_context *context = nullptr;
         for (;;) {
             Request request;
             {
-                std::unique_lock lock(m_mutex);
-                m_wake.wait(lock, [this] { return m_stopping || !m_requests.empty(); });
-                if (m_stopping)
+                std::unique_lock lock(shared.mutex);
+                shared.wake.wait(lock,
+                                 [&shared] { return shared.stopping || !shared.requests.empty(); });
+                if (shared.stopping)
                     break;
-                request = std::move(m_requests.front());
-                m_requests.pop_front();
+                request = std::move(shared.requests.front());
+                shared.requests.pop_front();
             }
-            if (!playFirstOf(request.eventIds) && request.fallback)
+            const bool played = playFirstOf(context, request.eventIds);
+            const std::lock_guard lock(shared.mutex);
+            if (!played && request.fallback && !shared.stopping)
                 QMetaObject::invokeMethod(QCoreApplication::instance(), request.fallback,
                                           Qt::QueuedConnection);
         }
         // Ends a sound still playing; the program is on its way out.
-        if (m_context)
-            ca_context_destroy(m_context);
+        if (context)
+            ca_context_destroy(context);
+        const std::lock_guard lock(shared.mutex);
+        shared.finished = true;
+        shared.wake.notify_all();
     }
 
     // Opens the context when it is first needed, and again after a failed try, as a sound
-    // server may have come up since.
-    bool open()
+    // server may have come up since. Only the sound server is asked: with none, libcanberra
+    // would go on to the sound card directly, and ALSA writes its complaints to stderr at every
+    // try.
+    static bool open(ca_context *&context)
     {
-        if (m_context)
+        if (context)
             return true;
-        if (ca_context_create(&m_context) != CA_SUCCESS) {
-            m_context = nullptr;
+        if (ca_context_create(&context) != CA_SUCCESS) {
+            context = nullptr;
             return false;
         }
-        ca_context_change_props(m_context, CA_PROP_APPLICATION_NAME, AppInfo::DisplayName,
+        ca_context_change_props(context, CA_PROP_APPLICATION_NAME, AppInfo::DisplayName,
                                 CA_PROP_APPLICATION_ID, AppInfo::Id, CA_PROP_APPLICATION_ICON_NAME,
                                 AppInfo::Id, nullptr);
-        if (ca_context_open(m_context) != CA_SUCCESS) {
-            ca_context_destroy(m_context);
-            m_context = nullptr;
+        if (ca_context_set_driver(context, "pulse") != CA_SUCCESS ||
+            ca_context_open(context) != CA_SUCCESS) {
+            ca_context_destroy(context);
+            context = nullptr;
             return false;
         }
         return true;
     }
 
-    bool playFirstOf(const std::vector<const char *> &eventIds)
+    static bool playFirstOf(ca_context *&context, const std::vector<const char *> &eventIds)
     {
-        if (!open())
+        if (!open(context))
             return false;
         for (const char *id : eventIds) {
             // Returns once the stream is set up; the sound itself plays on in the server.
-            const int result = ca_context_play(m_context, 0, CA_PROP_EVENT_ID, id, nullptr);
+            const int result = ca_context_play(context, 0, CA_PROP_EVENT_ID, id, nullptr);
             if (result == CA_SUCCESS)
                 return true;
             if (result != CA_ERROR_NOTFOUND) {
                 // The server went away or refused: drop the context and open afresh next time.
-                ca_context_destroy(m_context);
-                m_context = nullptr;
+                ca_context_destroy(context);
+                context = nullptr;
                 return false;
             }
         }
         return false;
     }
 
-    ca_context *m_context = nullptr;
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::deque<Request> m_requests;
-    bool m_stopping = false;
+    std::shared_ptr<Shared> m_shared = std::make_shared<Shared>();
     std::thread m_thread; // last: starts once everything above is in place
 };
 
