@@ -10,8 +10,91 @@
 
 #include <QThreadPool>
 
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// The last resort for an error that no handler boundary caught: with the stack in an unknown
+// state, no window is shown, only the line on stderr.
+[[noreturn]] void reportUncaughtError()
+{
+    const char *what = "Unknown error";
+    try {
+        if (const std::exception_ptr error = std::current_exception())
+            std::rethrow_exception(error);
+    } catch (const std::exception &error) {
+        what = error.what();
+    } catch (...) {
+    }
+    std::fprintf(stderr, "%s: fatal error: %s\n", AppInfo::DisplayName, what);
+    std::fflush(stderr);
+    std::_Exit(Platform::FatalErrorStatus);
+}
+
+bool belongsToAWindow(const QObject *object)
+{
+    for (; object; object = object->parent()) {
+        if (qobject_cast<const Window *>(object))
+            return true;
+    }
+    return false;
+}
+
+// Qt's messages while it connects to the window system. Where it cannot connect, Qt aborts
+// after several lines that blame the installation; the player gets one line that names the
+// cause instead, and a failure status. Where it connects, the messages go out as usual.
+class WindowSystemConnection {
+public:
+    WindowSystemConnection() { s_previous = qInstallMessageHandler(holdBack); }
+    ~WindowSystemConnection()
+    {
+        qInstallMessageHandler(s_previous);
+        for (const Message &message : std::as_const(s_heldBack)) {
+            const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+            qt_message_output(message.type, context, message.text);
+        }
+        s_heldBack.clear();
+    }
+    WindowSystemConnection(const WindowSystemConnection &) = delete;
+    WindowSystemConnection &operator=(const WindowSystemConnection &) = delete;
+
+private:
+    struct Message {
+        QtMsgType type;
+        QByteArray category;
+        QString text;
+    };
+
+    static void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        if (type != QtFatalMsg) {
+            s_heldBack.append({type, QByteArray(context.category), text});
+            return;
+        }
+        // The first warning says what failed ("could not connect to display").
+        const QString cause = s_heldBack.isEmpty() ? text.section(QLatin1Char('\n'), 0, 0)
+                                                   : s_heldBack.first().text.trimmed();
+        std::fprintf(stderr,
+                     "%s: fatal error: no display to open the window on (%s); set DISPLAY or "
+                     "WAYLAND_DISPLAY, or start it under xvfb-run\n",
+                     AppInfo::DisplayName, qUtf8Printable(cause));
+        std::fflush(stderr);
+        std::_Exit(Platform::FatalErrorStatus);
+    }
+
+    static inline QtMessageHandler s_previous = nullptr;
+    static inline QList<Message> s_heldBack;
+};
+
+} // namespace
+
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
+    std::set_terminate(reportUncaughtError);
     setApplicationName(QString::fromUtf8(AppInfo::Executable));
     setApplicationVersion(QString::fromUtf8(AppInfo::Version));
     setOrganizationDomain(QString::fromUtf8(AppInfo::OrganizationDomain));
@@ -24,19 +107,6 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     Fonts::installSubstitutions();
 }
 
-namespace {
-
-bool belongsToAWindow(const QObject *object)
-{
-    for (; object; object = object->parent()) {
-        if (qobject_cast<const Window *>(object))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 bool Application::notify(QObject *receiver, QEvent *event)
 {
     // Once the program is ending, no timer of any window ticks again; the error message's own
@@ -44,20 +114,27 @@ bool Application::notify(QObject *receiver, QEvent *event)
     if (event->type() == QEvent::Timer && Platform::current().isEnding() &&
         belongsToAWindow(receiver))
         return true;
-    bool handled = true;
-    Handlers::run([&] { handled = QApplication::notify(receiver, event); });
-    return handled;
+    return QApplication::notify(receiver, event);
 }
 
 int Application::run()
 {
+    std::unique_ptr<MainWindow> mainWindow;
     try {
-        MainWindow mainWindow;
-        mainWindow.show();
-        return exec();
+        mainWindow = std::make_unique<MainWindow>();
+        mainWindow->show();
     } catch (const std::exception &error) {
-        // Raised before the event loop ran, or while the main window was torn down.
+        // Raised while the main window was built, before any event loop ran.
         Handlers::fail(error);
         return Platform::FatalErrorStatus;
     }
+    return exec();
+}
+
+int runGame(int &argc, char **argv)
+{
+    std::optional<WindowSystemConnection> connection(std::in_place);
+    Application application(argc, argv);
+    connection.reset();
+    return application.run();
 }

@@ -2,6 +2,5 @@
 
 int main(int argc, char **argv)
 {
-    Application application(argc, argv);
-    return application.run();
+    return runGame(argc, argv);
 }

@@ -1,11 +1,12 @@
 // An error in a handler must end the real program: a message, a line on stderr, a failure
 // status and no further tick. The test starts itself again as the program, forces one error per
-// case through the handler boundary or, outside any handler, the application's backstop, and
-// watches from outside.
+// case through the handler boundary, or past it to the application's backstop, and watches from
+// outside.
 #include "../support/controls.h"
 #include "application.h"
 #include "board/checkedmath.h"
 #include "button.h"
+#include "handlers.h"
 #include "label.h"
 #include "mainwindow.h"
 #include "platform.h"
@@ -18,6 +19,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <exception>
 #include <limits>
 
 namespace {
@@ -60,6 +62,13 @@ void force(MainWindow &window, const QString &failure)
         CheckedMath::single(std::numeric_limits<float>::max() * 2.0f);
     } else if (failure == QLatin1String("text")) {
         loadText(TextId(1007));
+    } else if (failure == QLatin1String("uncaught")) {
+        // An error that no boundary catches ends in the backstop, with nothing unwound.
+        try {
+            loadText(TextId(1007));
+        } catch (...) {
+            std::terminate();
+        }
     } else if (failure == QLatin1String("timers")) {
         // A running game and the title timer; the message stays up for more than a cell period.
         QTest::mouseClick(control<Label>(&window, "newGameCommand"), Qt::LeftButton);
@@ -95,7 +104,10 @@ int runAsProgram(int argc, char **argv, const QString &failure)
             box->accept();
     });
     dismisser.start(10);
-    QTimer::singleShot(0, &window, [&window, failure] { force(window, failure); });
+    // Run as every handler of the program runs: inside the handler boundary.
+    QTimer::singleShot(0, &window, [&window, failure] {
+        Handlers::run([&window, &failure] { force(window, failure); });
+    });
     return application.exec();
 }
 
@@ -131,6 +143,8 @@ void FatalErrorTest::escapedErrorEndsTheProgram_data()
                                   << "no text number 1007";
     QTest::newRow("no tick after the error") << "timers"
                                              << "Subscript out of range";
+    QTest::newRow("past every boundary") << "uncaught"
+                                         << "no text number 1007";
 }
 
 void FatalErrorTest::escapedErrorEndsTheProgram()
@@ -142,7 +156,7 @@ void FatalErrorTest::escapedErrorEndsTheProgram()
     clock.start();
     program.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--program"), failure});
     QVERIFY(program.waitForStarted());
-    QVERIFY2(program.waitForFinished(10000), "the program hung after the error");
+    QVERIFY2(program.waitForFinished(60000), "the program hung after the error");
     qInfo("%s: ended after %lld ms", qPrintable(failure), clock.elapsed());
     const QString errors = QString::fromUtf8(program.readAllStandardError());
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
