@@ -21,53 +21,43 @@ atspi=$(dirname "$(readlink -f "$0")")/atspi.py
 # with the test.
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 pids+=($!)
-check "the accessibility bus is up" wait_for 10 test -S "$XDG_RUNTIME_DIR/at-spi/bus"
+check "the accessibility bus is up" wait_for 30 test -S "$XDG_RUNTIME_DIR/at-spi/bus"
 /usr/libexec/at-spi2-registryd >"$work/registry" &
 pids+=($!)
-check "its registry is up" wait_for 10 grep -q running "$work/registry"
+check "its registry is up" wait_for 30 grep -q running "$work/registry"
 
 socket=kaludnik-test
 weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
     --log="$work/weston.log" &
 pids+=($!)
-check "weston is up" wait_for 10 test -S "$XDG_RUNTIME_DIR/$socket"
+check "weston is up" wait_for 30 test -S "$XDG_RUNTIME_DIR/$socket"
 
 protocol=$work/protocol
-# No sound server here: libcanberra's null driver keeps ALSA's complaints off stderr.
+# No sound server here: the game over rings the bell, and writes nothing to stderr.
 WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 LANGUAGE=en \
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 CANBERRA_DRIVER=null "$program" 2>"$protocol" &
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>"$protocol" &
 pid=$!
 pids+=("$pid")
 
 sent() { grep -q -- "-> $1" "$protocol"; }
-check "announces the app id $app_id" wait_for 10 sent "xdg_toplevel@[0-9]*\.set_app_id(\"$app_id\")"
-check "shows the main window with its title" wait_for 10 sent 'xdg_toplevel@[0-9]*\.set_title("Ka ludnik")'
-check "the compositor configures it" wait_for 10 grep -q 'xdg_toplevel@[0-9]*\.configure(' "$protocol"
-check "draws it" wait_for 10 sent 'wl_surface@[0-9]*\.attach(wl_buffer@'
+check "announces the app id $app_id" wait_for 30 sent "xdg_toplevel@[0-9]*\.set_app_id(\"$app_id\")"
+check "shows the main window with its title" wait_for 30 sent 'xdg_toplevel@[0-9]*\.set_title("Ka ludnik")'
+check "the compositor configures it" wait_for 30 grep -q 'xdg_toplevel@[0-9]*\.configure(' "$protocol"
+check "draws it" wait_for 30 sent 'wl_surface@[0-9]*\.attach(wl_buffer@'
 # The title types itself out at start; its blank frame must not show the program's name.
-check "the blank title frame is blank" wait_for 5 sent 'xdg_toplevel@[0-9]*\.set_title(" ")'
-sleep 3
-check "still running after 3 s" kill -0 "$pid"
-# Qt sends the program's name for an empty title; the blank one follows in the same batch,
-# before anything is drawn, so the name is never the title shown.
-name_left_standing() {
-    awk '/-> xdg_toplevel@[0-9]*\.set_title\("kaludnik"\)/ {
-             getline next_line
-             if (next_line !~ /set_title\(" "\)/) found = 1
-         }
-         END { exit !found }' "$protocol"
-}
-check "the program's name never stands as the title" not name_left_standing
+check "the blank title frame is blank" wait_for 30 sent 'xdg_toplevel@[0-9]*\.set_title(" ")'
+check "the program's name is never sent as the title" not sent 'xdg_toplevel@[0-9]*\.set_title("kaludnik")'
 
 # A game, started and left alone until every cell has died.
-check "the new-game command is pressed" "$atspi" press "$pid" "New Game" 10
+check "the new-game command is pressed" "$atspi" press "$pid" "New Game" 60
 check "no game-over label while the game runs" not "$atspi" showing "$pid" "Game Over" 0
-check "the game-over label shows within 15 s" "$atspi" showing "$pid" "Game Over" 15
+# Ten seconds of play at the least; a busy machine may take longer.
+check "the game-over label shows" "$atspi" showing "$pid" "Game Over" 90
 # Help opens only when no game runs; its window is a child of the main window's toplevel.
 main=$(sed -n 's/.*-> \(xdg_toplevel@[0-9]*\)\.set_min_size(574, 367).*/\1/p' "$protocol" | head -n 1)
-check "the help command is pressed" "$atspi" press "$pid" "Help" 5
+check "the help command is pressed" "$atspi" press "$pid" "Help" 60
 check "the help window's toplevel has $main for parent" \
-    wait_for 5 sent "xdg_toplevel@[0-9]*\.set_parent($main)"
+    wait_for 30 sent "xdg_toplevel@[0-9]*\.set_parent($main)"
 
 kill -TERM "$pid"
 wait "$pid" && status=0 || status=$?

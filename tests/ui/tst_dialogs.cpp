@@ -1,4 +1,5 @@
 #include "../support/controls.h"
+#include "../support/heldticks.h"
 #include "../support/modalcloser.h"
 #include "../support/recordingplatform.h"
 #include "aboutwindow.h"
@@ -126,6 +127,7 @@ private:
     void endGameWithScore(int score);
     Button *scoreWindowButton() const { return control<Button>(m_main.get(), "scoreWindowButton"); }
 
+    RealTicksHeldBack m_realTicksHeldBack; // every tick comes from the test
     std::unique_ptr<QTemporaryDir> m_home; // the score file's folder
     std::unique_ptr<RecordingPlatform> m_platform;
     std::unique_ptr<MainWindow> m_main;
