@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <random>
 
+#include <sys/resource.h>
+
 namespace {
 
 ScoreEntry entry(const QString &name, int score, int minute = 0)
@@ -50,6 +52,27 @@ int addResults(const QString &path, const QString &who, int count)
     return 0;
 }
 
+// Run as a child: one save of a result under a file-size limit of `bytes`, the way a nearly
+// full disk cuts a write short. With `signal` "ignore" the write fails with EFBIG; with
+// "default" the process dies of SIGXFSZ half way, as a save cut short by a crash.
+int addOverLimit(const QString &path, int bytes, const QString &signal)
+{
+    const rlimit limit{rlim_t(bytes), rlim_t(bytes)};
+    const rlimit noCore{0, 0};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0 || setrlimit(RLIMIT_CORE, &noCore) != 0)
+        return 100;
+    std::signal(SIGXFSZ, signal == QLatin1String("ignore") ? SIG_IGN : SIG_DFL);
+    ScoreFile file(path);
+    file.load();
+    return int(file.add(entry("late", 1000, 9), "late"));
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 class ScoresTest : public QObject {
@@ -64,6 +87,7 @@ private Q_SLOTS:
     void unusableFileIsSetAside();
     void unwritableLocationKeepsTheResult_data();
     void unwritableLocationKeepsTheResult();
+    void aFailedWriteKeepsTheOldFile();
     void killedWhileSavingLeavesAWholeFile();
     void twoCopiesKeepEachOthersResults();
 
@@ -73,6 +97,23 @@ private:
     {
         process.start(QCoreApplication::applicationFilePath(),
                       {QStringLiteral("--add"), path(), who, QString::number(count)});
+    }
+
+    // Five results on disk, and what the file holds.
+    QByteArray fullTable() const
+    {
+        ScoreFile file(path());
+        file.load();
+        for (int i = 0; i < ScoreTable::Size; ++i)
+            file.add(entry(QStringLiteral("p%1").arg(i), 1500 + 10 * i, i), "p");
+        return contents(path());
+    }
+    // Runs addOverLimit() in a child and returns it, finished.
+    void addOverLimit(QProcess &child, int bytes, const char *signal) const
+    {
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--add-over-limit"), path(), QString::number(bytes), signal});
+        QVERIFY2(child.waitForFinished(60000), qPrintable(child.errorString()));
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -191,6 +232,20 @@ void ScoresTest::unwritableLocationKeepsTheResult()
     QCOMPARE(names(reread.table()), (QStringList{"Petr", "Jana"}));
 }
 
+void ScoresTest::aFailedWriteKeepsTheOldFile()
+{
+    // Room for the lock file, not for the table: the write fails part way.
+    const QByteArray before = fullTable();
+    QVERIFY(before.size() > 400);
+    QProcess child;
+    addOverLimit(child, 200, "ignore");
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(ScoreFile::Status(child.exitCode()), ScoreFile::Status::NotSaved);
+    QCOMPARE(contents(path()), before);
+    QCOMPARE(QDir(QFileInfo(path()).path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"scores.json"}); // nothing half written left behind
+}
+
 void ScoresTest::killedWhileSavingLeavesAWholeFile()
 {
     // A copy of the game that saves in a loop, killed at a random moment, 200 times.
@@ -228,6 +283,9 @@ int main(int argc, char **argv)
     if (argc == 5 && qstrcmp(argv[1], "--add") == 0)
         return addResults(QString::fromLocal8Bit(argv[2]), QString::fromLatin1(argv[3]),
                           atoi(argv[4]));
+    if (argc == 5 && qstrcmp(argv[1], "--add-over-limit") == 0)
+        return addOverLimit(QString::fromLocal8Bit(argv[2]), atoi(argv[3]),
+                            QString::fromLatin1(argv[4]));
     ScoresTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -9,10 +9,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <filesystem>
 #include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -34,6 +40,73 @@ bool possibleScore(const QJsonValue &value)
 QString dateText(const QDateTime &when)
 {
     return when.toUTC().toString(Qt::ISODate);
+}
+
+// A save writes the new table beside the old one under the table's name and this, followed by
+// six random letters or digits, and renames it into place; no other file bears such a name.
+constexpr char TemporaryInfix[] = ".kaludnik-saving-";
+
+QString randomSuffix()
+{
+    static constexpr char letters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix +=
+            QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
+    return suffix;
+}
+
+// Writes `bytes` as the file at `path`, all or nothing. Not QSaveFile: it buffers, and Qt 6.4's
+// commit() renames its file into place even when the last flush failed, so a full disk left a
+// cut-short table. Here the new file is written and synced with every error checked, and only
+// then renamed over the old one, which stays as it was until that rename.
+bool replaceWhole(const QString &path, const QByteArray &bytes)
+{
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 10 && fd < 0; ++attempt) {
+        temporary = QFile::encodeName(path + QLatin1String(TemporaryInfix) + randomSuffix());
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
+        return false;
+    // The player's own permissions on the table stay; a filesystem that cannot keep them is
+    // no reason to lose the result.
+    struct stat old {};
+    if (::stat(QFile::encodeName(path).constData(), &old) == 0 && S_ISREG(old.st_mode))
+        static_cast<void>(::fchmod(fd, old.st_mode & 07777));
+
+    bool written = true;
+    for (qsizetype done = 0; written && done < bytes.size();) {
+        const ssize_t step = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (step > 0)
+            done += step;
+        else if (step < 0 && errno == EINTR)
+            continue;
+        else
+            written = false; // a full disk, a file-size limit, an I/O error
+    }
+    written = ::fsync(fd) == 0 && written;
+    written = ::close(fd) == 0 && written; // some filesystems report a failed write only here
+    std::error_code error;
+    if (written)
+        std::filesystem::rename(temporary.constData(), QFile::encodeName(path).constData(), error);
+    if (!written || error) {
+        ::unlink(temporary.constData());
+        return false;
+    }
+    // The rename itself reaches the disk with the folder; it is done already, so this can only
+    // make it last sooner.
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        static_cast<void>(::fsync(folderFd));
+        ::close(folderFd);
+    }
+    return true;
 }
 
 } // namespace
@@ -98,29 +171,23 @@ bool ScoreFile::write(const Contents &contents) const
     const QJsonObject root{{QLatin1String("version"), Version},
                            {QLatin1String("lastName"), contents.lastName},
                            {QLatin1String("scores"), scores}};
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+
+    return replaceWhole(m_path, bytes);
 }
 
 void ScoreFile::removeLeftovers() const
 {
     // A save cut short (a crash, a power cut) leaves its unfinished copy beside the file.
     // Under the lock nobody else is writing one, so every copy found now is such a leftover.
+    // Only this program's own name is looked for: the player's files beside the table stay.
     const QFileInfo file(m_path);
     QDir folder = file.absoluteDir();
-    const QStringList leftovers =
-        folder.entryList({file.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
-    for (const QString &leftover : leftovers) {
-        if (!leftover.endsWith(QLatin1String(".rmlock"))) // the lock file's own helper
-            folder.remove(leftover);
-    }
+    const QStringList leftovers = folder.entryList(
+        {file.fileName() + QLatin1String(TemporaryInfix) + QStringLiteral("??????")},
+        QDir::Files | QDir::Hidden);
+    for (const QString &leftover : leftovers)
+        folder.remove(leftover);
 }
 
 bool ScoreFile::setAside()
