@@ -88,6 +88,7 @@ private Q_SLOTS:
     void unwritableLocationKeepsTheResult_data();
     void unwritableLocationKeepsTheResult();
     void aFailedWriteKeepsTheOldFile();
+    void aSaveKeepsOtherFilesAndCleansItsOwnLeftovers();
     void killedWhileSavingLeavesAWholeFile();
     void twoCopiesKeepEachOthersResults();
 
@@ -244,6 +245,36 @@ void ScoresTest::aFailedWriteKeepsTheOldFile()
     QCOMPARE(contents(path()), before);
     QCOMPARE(QDir(QFileInfo(path()).path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{"scores.json"}); // nothing half written left behind
+}
+
+void ScoresTest::aSaveKeepsOtherFilesAndCleansItsOwnLeftovers()
+{
+    // What a player or another program may keep beside the table, and an older set-aside.
+    const QByteArray before = fullTable();
+    const QDir folder(QFileInfo(path()).path());
+    const QStringList others{"scores.json.a1B2c3", "scores.json.backup",
+                             "scores.json.unusable-20261207-120000-000"};
+    for (const QString &name : others) {
+        QFile other(folder.filePath(name));
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write(name.toUtf8()) > 0);
+    }
+    // A save that dies half way leaves its unfinished copy, and its lock.
+    QProcess child;
+    addOverLimit(child, 200, "default");
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+    QStringList leftovers = folder.entryList(QDir::Files | QDir::Hidden);
+    for (const QString &name : others + QStringList{"scores.json", "scores.json.lock"})
+        QVERIFY2(leftovers.removeOne(name), qPrintable(name));
+    QCOMPARE(leftovers.size(), 1);
+    QCOMPARE(QFileInfo(folder.filePath(leftovers[0])).size(), 200);
+    QCOMPARE(contents(path()), before);
+
+    ScoreFile file(path());
+    file.load();
+    QCOMPARE(file.add(entry("Jana", 1700), "Jana"), ScoreFile::Status::Ok);
+    QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList{"scores.json"} + others);
+    for (const QString &name : others)
+        QCOMPARE(contents(folder.filePath(name)), name.toUtf8());
 }
 
 void ScoresTest::killedWhileSavingLeavesAWholeFile()
