@@ -13,7 +13,10 @@
 #include <cstdio>
 #include <random>
 
+#include <grp.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -67,6 +70,22 @@ int addOverLimit(const QString &path, int bytes, const QString &signal)
     return int(file.add(entry("late", 1000, 9), "late"));
 }
 
+// Run as a child: reads and saves a table that this user may not read, and prints the two
+// statuses and the names the table holds for this run. Root reads every file, so root first
+// becomes nobody.
+int addAsNobody(const QString &path)
+{
+    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+        return 100;
+    // LeakSanitizer's check at exit traces this process, which a changed user forbids.
+    prctl(PR_SET_DUMPABLE, 1);
+    ScoreFile file(path);
+    const ScoreFile::Status loaded = file.load();
+    const ScoreFile::Status added = file.add(entry("late", 1000, 9), "late");
+    std::printf("%d %d %s\n", int(loaded), int(added), qPrintable(names(file.table()).join(',')));
+    return 0;
+}
+
 QByteArray contents(const QString &path)
 {
     QFile file(path);
@@ -89,6 +108,7 @@ private Q_SLOTS:
     void unwritableLocationKeepsTheResult();
     void aFailedWriteKeepsTheOldFile();
     void aSaveKeepsOtherFilesAndCleansItsOwnLeftovers();
+    void anUnreadableFileIsLeftAlone();
     void killedWhileSavingLeavesAWholeFile();
     void twoCopiesKeepEachOthersResults();
 
@@ -277,6 +297,30 @@ void ScoresTest::aSaveKeepsOtherFilesAndCleansItsOwnLeftovers()
         QCOMPARE(contents(folder.filePath(name)), name.toUtf8());
 }
 
+void ScoresTest::anUnreadableFileIsLeftAlone()
+{
+    const QByteArray before = fullTable();
+    const QString folder = QFileInfo(path()).path();
+    using P = QFileDevice::Permission;
+    const QFileDevice::Permissions reachable =
+        P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadOther | P::ExeOther;
+    QVERIFY(QFile::setPermissions(m_dir->path(), reachable));
+    QVERIFY(QFile::setPermissions(folder, reachable | P::WriteOther)); // for nobody's lock
+    QVERIFY(QFile::setPermissions(path(), {}));
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--add-as-nobody"), path()});
+    QVERIFY(child.waitForFinished(60000));
+    QCOMPARE(child.exitCode(), 0);
+    // Not called damaged; this run's result kept in memory, and the file as it was.
+    const int unreadable = int(ScoreFile::Status::Unreadable);
+    QCOMPARE(child.readAllStandardOutput(),
+             QByteArray::number(unreadable) + ' ' + QByteArray::number(unreadable) + " late\n");
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"scores.json"});
+    QVERIFY(QFile::setPermissions(path(), P::ReadOwner));
+    QCOMPARE(contents(path()), before);
+}
+
 void ScoresTest::killedWhileSavingLeavesAWholeFile()
 {
     // A copy of the game that saves in a loop, killed at a random moment, 200 times.
@@ -314,6 +358,8 @@ int main(int argc, char **argv)
     if (argc == 5 && qstrcmp(argv[1], "--add") == 0)
         return addResults(QString::fromLocal8Bit(argv[2]), QString::fromLatin1(argv[3]),
                           atoi(argv[4]));
+    if (argc == 3 && qstrcmp(argv[1], "--add-as-nobody") == 0)
+        return addAsNobody(QString::fromLocal8Bit(argv[2]));
     if (argc == 5 && qstrcmp(argv[1], "--add-over-limit") == 0)
         return addOverLimit(QString::fromLocal8Bit(argv[2]), atoi(argv[3]),
                             QString::fromLatin1(argv[4]));

@@ -126,11 +126,18 @@ ScoreFile::ReadResult ScoreFile::read(Contents &contents) const
         return ReadResult::Missing;
     if (!info.isFile())
         return ReadResult::Blocked; // a folder or a device in its place: nothing to set aside
+    // A file that cannot be read (no permission, an I/O error) says nothing about its contents:
+    // it may be whole, so it is neither set aside nor written over.
     QFile file(m_path);
-    if (file.size() > MaxBytes || !file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
+        return ReadResult::Unreadable;
+    if (file.size() > MaxBytes)
         return ReadResult::Unusable;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return ReadResult::Unreadable;
     QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return ReadResult::Unusable;
     const QJsonObject root = document.object();
@@ -172,7 +179,6 @@ bool ScoreFile::write(const Contents &contents) const
                            {QLatin1String("lastName"), contents.lastName},
                            {QLatin1String("scores"), scores}};
     const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
-
     return replaceWhole(m_path, bytes);
 }
 
@@ -217,6 +223,8 @@ ScoreFile::Status ScoreFile::load()
         return Status::Ok;
     case ReadResult::Blocked:
         return Status::NotSaved;
+    case ReadResult::Unreadable:
+        return Status::Unreadable;
     case ReadResult::Unusable:
         break;
     }
@@ -257,6 +265,8 @@ ScoreFile::Status ScoreFile::mergeAndWrite()
         break;
     case ReadResult::Blocked:
         return Status::NotSaved;
+    case ReadResult::Unreadable:
+        return Status::Unreadable;
     case ReadResult::Unusable:
         if (!setAside())
             return Status::NotSaved;

@@ -20,8 +20,9 @@ public:
 
     enum class Status {
         Ok,
-        SetAside, // the file could not be used; it was renamed and a new table began
-        NotSaved, // the location could not be written; the results wait in memory
+        SetAside,   // the file could not be used; it was renamed and a new table began
+        NotSaved,   // the location could not be written; the results wait in memory
+        Unreadable, // the file is there but cannot be read; left alone, the results wait in memory
     };
 
     explicit ScoreFile(const QString &path);
@@ -52,7 +53,7 @@ private:
         ScoreTable table;
         QString lastName;
     };
-    enum class ReadResult { Read, Missing, Unusable, Blocked };
+    enum class ReadResult { Read, Missing, Unusable, Unreadable, Blocked };
 
     ReadResult read(Contents &contents) const;
     bool write(const Contents &contents) const;

@@ -85,10 +85,12 @@ void ScoreWindow::onLoad()
     m_confirmButton->setText(loadText(TextId::Confirm));
     m_closeLabel->setCaption(loadText(TextId::Close));
 
-    m_scores.load(); // on first use, not at start-up
+    const ScoreFile::Status status = m_scores.load(); // on first use, not at start-up
     showTable();
     if (m_scores.takeSetAsideNotice())
         say(loadText(TextId::FileSetAside));
+    else if (status == ScoreFile::Status::Unreadable)
+        say(loadText(TextId::FileUnreadable));
     else if (m_scores.hasUnsaved())
         say(loadText(TextId::NotSaved));
     prepareNameBox();
@@ -124,10 +126,12 @@ void ScoreWindow::store()
 {
     if (!m_offer) {
         // No finished game waits; a table that could not be saved is tried again.
-        if (m_scores.hasUnsaved())
-            say(m_scores.retry() == ScoreFile::Status::NotSaved ? loadText(TextId::NotSaved)
-                                                                : QString());
-        else if (m_scores.takeSetAsideNotice())
+        if (m_scores.hasUnsaved()) {
+            const ScoreFile::Status status = m_scores.retry();
+            say(status == ScoreFile::Status::NotSaved     ? loadText(TextId::NotSaved)
+                : status == ScoreFile::Status::Unreadable ? loadText(TextId::FileUnreadable)
+                                                          : QString());
+        } else if (m_scores.takeSetAsideNotice())
             say(loadText(TextId::FileSetAside));
         return;
     }
@@ -142,6 +146,8 @@ void ScoreWindow::store()
     m_nameBox->setText(name);
     if (status == ScoreFile::Status::NotSaved)
         say(loadText(TextId::NotSaved));
+    else if (status == ScoreFile::Status::Unreadable)
+        say(loadText(TextId::FileUnreadable));
     else if (m_scores.takeSetAsideNotice())
         say(loadText(TextId::FileSetAside));
     else
