@@ -11,8 +11,10 @@
 #include <QLockFile>
 #include <QRandomGenerator>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <utility>
 
@@ -22,11 +24,10 @@
 
 namespace {
 
-// A save holds the lock for milliseconds, so an older lock was left by a copy of the game that
-// died while taking it (one that dies holding it is seen as gone at once). A save waits a
-// little longer than that for another copy to finish its own.
+// A save holds the lock for milliseconds, so a lock this old without its owner's details was
+// left by a copy of the game that died while taking it (one that dies holding it is seen as
+// gone at once, by its process id), and QLockFile removes it.
 constexpr int StaleLockMs = 2000;
-constexpr int LockWaitMs = 2500;
 
 bool possibleScore(const QJsonValue &value)
 {
@@ -107,6 +108,24 @@ bool replaceWhole(const QString &path, const QByteArray &bytes)
         ::close(folderFd);
     }
     return true;
+}
+
+// After QLockFile::tryLock() failed, which removes a lock whose owner is gone wherever it can:
+// whether the lock is held by a copy of the game that is saving, or is about to be, and so
+// worth waiting for. A lock nobody can remove (read-only, a folder in its place) is not: every
+// save would wait for it in vain.
+bool heldByAnotherCopy(const QLockFile &lock)
+{
+    qint64 pid = 0;
+    QString host;
+    if (lock.getLockInfo(&pid, &host, nullptr))
+        return (!host.isEmpty() && host != QSysInfo::machineHostName()) ||
+               ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+    // No owner written yet: a copy between creating its lock and writing into it, unless the
+    // lock is older than that could take, or no file at all.
+    const QFileInfo info(lock.fileName());
+    return info.isFile() &&
+           qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) <= StaleLockMs;
 }
 
 } // namespace
@@ -205,21 +224,25 @@ bool ScoreFile::setAside()
     if (!QFile::rename(m_path, aside))
         return false;
     m_setAsidePath = aside;
-    m_setAsideNotice = true;
     return true;
+}
+
+void ScoreFile::adopt(const Contents &contents)
+{
+    m_table = contents.table;
+    for (const ScoreEntry &entry : std::as_const(m_unsaved))
+        m_table.insert(entry);
+    if (m_unsaved.isEmpty()) // else this run's name is the one still to be written
+        m_lastName = contents.lastName;
 }
 
 ScoreFile::Status ScoreFile::load()
 {
-    if (std::exchange(m_loaded, true))
-        return Status::Ok;
     Contents contents;
     switch (read(contents)) {
     case ReadResult::Read:
-        m_table = contents.table;
-        m_lastName = contents.lastName;
-        return Status::Ok;
     case ReadResult::Missing:
+        adopt(contents);
         return Status::Ok;
     case ReadResult::Blocked:
         return Status::NotSaved;
@@ -230,7 +253,10 @@ ScoreFile::Status ScoreFile::load()
     }
     // Never overwritten silently: set aside, or, where even that fails, left alone until a
     // save can set it aside.
-    return setAside() ? Status::SetAside : Status::NotSaved;
+    if (!setAside())
+        return Status::NotSaved;
+    adopt(Contents{});
+    return Status::SetAside;
 }
 
 ScoreFile::Status ScoreFile::add(const ScoreEntry &entry, const QString &name)
@@ -252,8 +278,11 @@ ScoreFile::Status ScoreFile::mergeAndWrite()
         return Status::NotSaved;
     QLockFile lock(m_path + QStringLiteral(".lock"));
     lock.setStaleLockTime(StaleLockMs);
-    if (!lock.tryLock(LockWaitMs))
-        return Status::NotSaved;
+    if (!lock.tryLock(0)) {
+        return lock.error() == QLockFile::LockFailedError && heldByAnotherCopy(lock)
+                   ? Status::Busy
+                   : Status::NotSaved;
+    }
 
     removeLeftovers();
     // What other copies of the game wrote since, with this run's results merged in.
