@@ -762,6 +762,17 @@ void DialogsTest::theWindowSaysWhyAResultWasNotKept()
         [&] { QTest::mouseClick(control<Button>(score, "okButton"), Qt::LeftButton); }));
     QCOMPARE(message->caption(), QString());
     QVERIFY(QFile::exists(ScoreFile::defaultPath()));
+
+    // Offered, then pushed out by better results that another copy of the game saved while the
+    // player typed.
+    QVERIFY(answeredAfter([this] { endGameWithScore(10); }));
+    ScoreFile otherCopy(ScoreFile::defaultPath());
+    for (int i = 0; i < ScoreTable::Size; ++i)
+        otherCopy.add({QStringLiteral("P%1").arg(i), 100, QDateTime::currentDateTimeUtc()}, "P");
+    QTest::keyClicks(nameBox, QStringLiteral("Jana"));
+    QVERIFY(answeredAfter([&] { QTest::keyClick(nameBox, Qt::Key_Return); }));
+    QCOMPARE(message->caption(), loadText(TextId::Outscored));
+    QVERIFY(!scoreRow(*score, 4).contains(QStringLiteral("Jana")));
 }
 
 void DialogsTest::secondOpeningLeavesOneWindow()

@@ -14,7 +14,7 @@ struct Entry {
 
 // Spacing is part of the texts: the score prefixes are letter-spaced, Czech 1012 has two blanks
 // before its colon, and English 101 has two blanks after "zero.".
-constexpr std::array<Entry, 27> entries{{
+constexpr std::array<Entry, 28> entries{{
     {TextId::Rules,
      u"Jde o velice jednoduchou hru. Cílem hry je klikat na tlačítka tak, aby se jejich hodnota "
      u"nikdy nesnížila na nulu. Při každém kliknutí se Vám přičte 10 bodů a rychlost odpočítávání "
@@ -53,6 +53,8 @@ constexpr std::array<Entry, 27> entries{{
     {TextId::OpenScoreTable, u"Otevřít tabulku skóre", u"Open the score table"},
     {TextId::FileUnreadable, u"Soubor se skóre nejde přečíst; výsledky se do něj neuloží.",
      u"The score file cannot be read; results are not saved to it."},
+    {TextId::Outscored, u"Jiné hry mezitím skórovaly výš; tento výsledek se nevešel.",
+     u"Other games scored higher meanwhile; this one did not fit."},
 }};
 
 const Entry *find(TextId id)

@@ -44,7 +44,13 @@ QString messageFor(const ScoreKeeper::Answer &answer)
     default:
         break;
     }
-    return answer.unsaved ? loadText(TextId::NotSaved) : QString();
+    if (answer.unsaved)
+        return loadText(TextId::NotSaved);
+    // Offered on the table as it was at game over; other copies of the game saved better
+    // results before the name came.
+    if (answer.request == ScoreKeeper::Request::Add && !answer.kept)
+        return loadText(TextId::Outscored);
+    return {};
 }
 
 } // namespace
