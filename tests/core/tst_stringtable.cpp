@@ -78,6 +78,12 @@ void StringTableTest::everyText_data()
     QTest::newRow("2017 no result") << 2017 << QStringLiteral("–") << QStringLiteral("–");
     QTest::newRow("2018 opens the table") << 2018 << QStringLiteral("Otevřít tabulku skóre")
                                           << QStringLiteral("Open the score table");
+    QTest::newRow("2019 unreadable file")
+        << 2019 << QStringLiteral("Soubor se skóre nejde přečíst; výsledky se do něj neuloží.")
+        << QStringLiteral("The score file cannot be read; results are not saved to it.");
+    QTest::newRow("2020 outscored")
+        << 2020 << QStringLiteral("Jiné hry mezitím skórovaly výš; tento výsledek se nevešel.")
+        << QStringLiteral("Other games scored higher meanwhile; this one did not fit.");
 }
 
 void StringTableTest::everyText()
@@ -94,9 +100,9 @@ void StringTableTest::tableHoldsExactlyTheNumbersInUse()
     QList<quint16> numbers;
     for (TextId id : StringTable::ids())
         numbers.append(quint16(id));
-    const QList<quint16> expected{101,  1001, 1002, 1003, 1004, 1005, 1006, 1008, 1009,
-                                  1010, 1011, 1012, 1013, 2001, 2002, 2003, 2004, 2010,
-                                  2011, 2012, 2013, 2014, 2015, 2016, 2017, 2018};
+    const QList<quint16> expected{101,  1001, 1002, 1003, 1004, 1005, 1006, 1008, 1009, 1010,
+                                  1011, 1012, 1013, 2001, 2002, 2003, 2004, 2010, 2011, 2012,
+                                  2013, 2014, 2015, 2016, 2017, 2018, 2019, 2020};
     QCOMPARE(numbers, expected);
 }
 

@@ -9,18 +9,25 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStandardPaths>
+#include <QSysInfo>
 
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
 #include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-// A save holds the lock for milliseconds, so an older lock was left by a copy of the game that
-// died while taking it (one that dies holding it is seen as gone at once). A save waits a
-// little longer than that for another copy to finish its own.
+// A save holds the lock for milliseconds, so a lock this old without its owner's details was
+// left by a copy of the game that died while taking it (one that dies holding it is seen as
+// gone at once, by its process id), and QLockFile removes it.
 constexpr int StaleLockMs = 2000;
-constexpr int LockWaitMs = 2500;
 
 bool possibleScore(const QJsonValue &value)
 {
@@ -34,6 +41,91 @@ bool possibleScore(const QJsonValue &value)
 QString dateText(const QDateTime &when)
 {
     return when.toUTC().toString(Qt::ISODate);
+}
+
+// A save writes the new table beside the old one under the table's name and this, followed by
+// six random letters or digits, and renames it into place; no other file bears such a name.
+constexpr char TemporaryInfix[] = ".kaludnik-saving-";
+
+QString randomSuffix()
+{
+    static constexpr char letters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix +=
+            QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
+    return suffix;
+}
+
+// Writes `bytes` as the file at `path`, all or nothing. Not QSaveFile: it buffers, and Qt 6.4's
+// commit() renames its file into place even when the last flush failed, so a full disk left a
+// cut-short table. Here the new file is written and synced with every error checked, and only
+// then renamed over the old one, which stays as it was until that rename.
+bool replaceWhole(const QString &path, const QByteArray &bytes)
+{
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 10 && fd < 0; ++attempt) {
+        temporary = QFile::encodeName(path + QLatin1String(TemporaryInfix) + randomSuffix());
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
+        return false;
+    // The player's own permissions on the table stay; a filesystem that cannot keep them is
+    // no reason to lose the result.
+    struct stat old {};
+    if (::stat(QFile::encodeName(path).constData(), &old) == 0 && S_ISREG(old.st_mode))
+        static_cast<void>(::fchmod(fd, old.st_mode & 07777));
+
+    bool written = true;
+    for (qsizetype done = 0; written && done < bytes.size();) {
+        const ssize_t step = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (step > 0)
+            done += step;
+        else if (step < 0 && errno == EINTR)
+            continue;
+        else
+            written = false; // a full disk, a file-size limit, an I/O error
+    }
+    written = ::fsync(fd) == 0 && written;
+    written = ::close(fd) == 0 && written; // some filesystems report a failed write only here
+    std::error_code error;
+    if (written)
+        std::filesystem::rename(temporary.constData(), QFile::encodeName(path).constData(), error);
+    if (!written || error) {
+        ::unlink(temporary.constData());
+        return false;
+    }
+    // The rename itself reaches the disk with the folder; it is done already, so this can only
+    // make it last sooner.
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        static_cast<void>(::fsync(folderFd));
+        ::close(folderFd);
+    }
+    return true;
+}
+
+// After QLockFile::tryLock() failed, which removes a lock whose owner is gone wherever it can:
+// whether the lock is held by a copy of the game that is saving, or is about to be, and so
+// worth waiting for. A lock nobody can remove (read-only, a folder in its place) is not: every
+// save would wait for it in vain.
+bool heldByAnotherCopy(const QLockFile &lock)
+{
+    qint64 pid = 0;
+    QString host;
+    if (lock.getLockInfo(&pid, &host, nullptr))
+        return (!host.isEmpty() && host != QSysInfo::machineHostName()) ||
+               ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+    // No owner written yet: a copy between creating its lock and writing into it, unless the
+    // lock is older than that could take, or no file at all.
+    const QFileInfo info(lock.fileName());
+    return info.isFile() &&
+           qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) <= StaleLockMs;
 }
 
 } // namespace
@@ -53,11 +145,18 @@ ScoreFile::ReadResult ScoreFile::read(Contents &contents) const
         return ReadResult::Missing;
     if (!info.isFile())
         return ReadResult::Blocked; // a folder or a device in its place: nothing to set aside
+    // A file that cannot be read (no permission, an I/O error) says nothing about its contents:
+    // it may be whole, so it is neither set aside nor written over.
     QFile file(m_path);
-    if (file.size() > MaxBytes || !file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
+        return ReadResult::Unreadable;
+    if (file.size() > MaxBytes)
         return ReadResult::Unusable;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return ReadResult::Unreadable;
     QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return ReadResult::Unusable;
     const QJsonObject root = document.object();
@@ -98,29 +197,22 @@ bool ScoreFile::write(const Contents &contents) const
     const QJsonObject root{{QLatin1String("version"), Version},
                            {QLatin1String("lastName"), contents.lastName},
                            {QLatin1String("scores"), scores}};
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceWhole(m_path, bytes);
 }
 
 void ScoreFile::removeLeftovers() const
 {
     // A save cut short (a crash, a power cut) leaves its unfinished copy beside the file.
     // Under the lock nobody else is writing one, so every copy found now is such a leftover.
+    // Only this program's own name is looked for: the player's files beside the table stay.
     const QFileInfo file(m_path);
     QDir folder = file.absoluteDir();
-    const QStringList leftovers =
-        folder.entryList({file.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
-    for (const QString &leftover : leftovers) {
-        if (!leftover.endsWith(QLatin1String(".rmlock"))) // the lock file's own helper
-            folder.remove(leftover);
-    }
+    const QStringList leftovers = folder.entryList(
+        {file.fileName() + QLatin1String(TemporaryInfix) + QStringLiteral("??????")},
+        QDir::Files | QDir::Hidden);
+    for (const QString &leftover : leftovers)
+        folder.remove(leftover);
 }
 
 bool ScoreFile::setAside()
@@ -132,30 +224,39 @@ bool ScoreFile::setAside()
     if (!QFile::rename(m_path, aside))
         return false;
     m_setAsidePath = aside;
-    m_setAsideNotice = true;
     return true;
+}
+
+void ScoreFile::adopt(const Contents &contents)
+{
+    m_table = contents.table;
+    for (const ScoreEntry &entry : std::as_const(m_unsaved))
+        m_table.insert(entry);
+    if (m_unsaved.isEmpty()) // else this run's name is the one still to be written
+        m_lastName = contents.lastName;
 }
 
 ScoreFile::Status ScoreFile::load()
 {
-    if (std::exchange(m_loaded, true))
-        return Status::Ok;
     Contents contents;
     switch (read(contents)) {
     case ReadResult::Read:
-        m_table = contents.table;
-        m_lastName = contents.lastName;
-        return Status::Ok;
     case ReadResult::Missing:
+        adopt(contents);
         return Status::Ok;
     case ReadResult::Blocked:
         return Status::NotSaved;
+    case ReadResult::Unreadable:
+        return Status::Unreadable;
     case ReadResult::Unusable:
         break;
     }
     // Never overwritten silently: set aside, or, where even that fails, left alone until a
     // save can set it aside.
-    return setAside() ? Status::SetAside : Status::NotSaved;
+    if (!setAside())
+        return Status::NotSaved;
+    adopt(Contents{});
+    return Status::SetAside;
 }
 
 ScoreFile::Status ScoreFile::add(const ScoreEntry &entry, const QString &name)
@@ -177,8 +278,11 @@ ScoreFile::Status ScoreFile::mergeAndWrite()
         return Status::NotSaved;
     QLockFile lock(m_path + QStringLiteral(".lock"));
     lock.setStaleLockTime(StaleLockMs);
-    if (!lock.tryLock(LockWaitMs))
-        return Status::NotSaved;
+    if (!lock.tryLock(0)) {
+        return lock.error() == QLockFile::LockFailedError && heldByAnotherCopy(lock)
+                   ? Status::Busy
+                   : Status::NotSaved;
+    }
 
     removeLeftovers();
     // What other copies of the game wrote since, with this run's results merged in.
@@ -190,6 +294,8 @@ ScoreFile::Status ScoreFile::mergeAndWrite()
         break;
     case ReadResult::Blocked:
         return Status::NotSaved;
+    case ReadResult::Unreadable:
+        return Status::Unreadable;
     case ReadResult::Unusable:
         if (!setAside())
             return Status::NotSaved;

@@ -5,14 +5,13 @@
 #include <QList>
 #include <QString>
 
-#include <utility>
-
 // The table kept on disk: one small versioned JSON document,
 //   {"version": 1, "lastName": "…", "scores": [{"name": "…", "score": 120,
 //    "achieved": "2026-12-07T16:30:00Z"}, …]}
 // Every write replaces the whole file at once (a crash leaves the old file or the new one),
 // and every change is read, merged and written under a lock file, so that two copies of the
-// game running at once keep each other's results.
+// game running at once keep each other's results. Each call does its disk work at once and
+// never waits for another copy: ScoreKeeper runs it off the windows' thread and waits there.
 class ScoreFile {
 public:
     static constexpr int Version = 1;
@@ -20,8 +19,10 @@ public:
 
     enum class Status {
         Ok,
-        SetAside, // the file could not be used; it was renamed and a new table began
-        NotSaved, // the location could not be written; the results wait in memory
+        SetAside,   // the file could not be used; it was renamed and a new table began
+        NotSaved,   // the location could not be written; the results wait in memory
+        Unreadable, // the file is there but cannot be read; left alone, the results wait in memory
+        Busy,       // another copy of the game is saving; the results wait in memory
     };
 
     explicit ScoreFile(const QString &path);
@@ -29,8 +30,8 @@ public:
     // Where the game keeps it: scores.json in the program's data folder.
     static QString defaultPath();
 
-    // Reads the table on first use; later calls change nothing. A missing file is an empty
-    // table.
+    // Reads the table afresh, with the results of this run that wait to be written. A missing
+    // file is an empty table; a file that cannot be read leaves the table as it was.
     Status load();
     // Adds a result and writes the table; a result that could not be written stays in the
     // table of this run and is written with the next successful save.
@@ -43,8 +44,6 @@ public:
     bool hasUnsaved() const { return !m_unsaved.isEmpty(); }
     // Where the last unusable file was put, if any.
     QString setAsidePath() const { return m_setAsidePath; }
-    // True once after a file was set aside, for the one who tells the player.
-    bool takeSetAsideNotice() { return std::exchange(m_setAsideNotice, false); }
     QString path() const { return m_path; }
 
 private:
@@ -52,19 +51,19 @@ private:
         ScoreTable table;
         QString lastName;
     };
-    enum class ReadResult { Read, Missing, Unusable, Blocked };
+    enum class ReadResult { Read, Missing, Unusable, Unreadable, Blocked };
 
     ReadResult read(Contents &contents) const;
+    // Takes what was read as the table, with this run's unwritten results put in.
+    void adopt(const Contents &contents);
     bool write(const Contents &contents) const;
     bool setAside();
     void removeLeftovers() const;
     Status mergeAndWrite();
 
     QString m_path;
-    bool m_loaded = false;
     ScoreTable m_table;
     QString m_lastName;
     QList<ScoreEntry> m_unsaved;
     QString m_setAsidePath;
-    bool m_setAsideNotice = false;
 };

@@ -14,7 +14,7 @@ struct Entry {
 
 // Spacing is part of the texts: the score prefixes are letter-spaced, Czech 1012 has two blanks
 // before its colon, and English 101 has two blanks after "zero.".
-constexpr std::array<Entry, 26> entries{{
+constexpr std::array<Entry, 28> entries{{
     {TextId::Rules,
      u"Jde o velice jednoduchou hru. Cílem hry je klikat na tlačítka tak, aby se jejich hodnota "
      u"nikdy nesnížila na nulu. Při každém kliknutí se Vám přičte 10 bodů a rychlost odpočítávání "
@@ -51,6 +51,10 @@ constexpr std::array<Entry, 26> entries{{
      u"The score file was damaged; it was set aside and a new table begins."},
     {TextId::NoResult, u"–", u"–"},
     {TextId::OpenScoreTable, u"Otevřít tabulku skóre", u"Open the score table"},
+    {TextId::FileUnreadable, u"Soubor se skóre nejde přečíst; výsledky se do něj neuloží.",
+     u"The score file cannot be read; results are not saved to it."},
+    {TextId::Outscored, u"Jiné hry mezitím skórovaly výš; tento výsledek se nevešel.",
+     u"Other games scored higher meanwhile; this one did not fit."},
 }};
 
 const Entry *find(TextId id)

@@ -41,6 +41,8 @@ enum class TextId : quint16 {
     FileSetAside = 2016,   // an unusable score file was renamed
     NoResult = 2017,       // a place of the table that nobody holds yet
     OpenScoreTable = 2018, // what screen readers call the hidden button that opens the window
+    FileUnreadable = 2019, // the score file is there but cannot be read; it is left alone
+    Outscored = 2020,      // a named result that other games pushed out of the table meanwhile
 };
 
 // Raised when a text is asked for that the table does not hold: a programming fault.

@@ -5,7 +5,6 @@
 #include "fonts.h"
 #include "handlers.h"
 #include "label.h"
-#include "scores/scorefile.h"
 #include "text/stringtable.h"
 #include "twips.h"
 
@@ -34,13 +33,36 @@ QString rowText(int rank, const ScoreEntry &entry, const QFont &font)
         .arg(date);
 }
 
+// Why the table is not as the player would expect, if it is not.
+QString messageFor(const ScoreKeeper::Answer &answer)
+{
+    switch (answer.status) {
+    case ScoreFile::Status::Unreadable:
+        return loadText(TextId::FileUnreadable);
+    case ScoreFile::Status::SetAside:
+        return loadText(TextId::FileSetAside);
+    default:
+        break;
+    }
+    if (answer.unsaved)
+        return loadText(TextId::NotSaved);
+    // Offered on the table as it was at game over; other copies of the game saved better
+    // results before the name came.
+    if (answer.request == ScoreKeeper::Request::Add && !answer.kept)
+        return loadText(TextId::Outscored);
+    return {};
+}
+
 } // namespace
 
-ScoreWindow::ScoreWindow(ScoreFile &scores, QWidget *owner)
-    : Window(Frame::Sizable, 4560, 2550, Qt::black, owner), m_scores(scores)
+ScoreWindow::ScoreWindow(ScoreKeeper &keeper, QWidget *owner)
+    : Window(Frame::Sizable, 4560, 2550, Qt::black, owner), m_keeper(keeper),
+      m_message(messageFor(keeper.latest())) // the answer, if any, that made a game's offer
 {
     closeOnEscape();
     setWindowTitle(loadText(TextId::ScoreTitle));
+    Handlers::connect(&m_keeper, &ScoreKeeper::answered, this, &ScoreWindow::showAnswer);
+    connect(this, &Window::unloaded, this, [this] { m_message.clear(); });
 }
 
 void ScoreWindow::buildControls(QWidget *surface)
@@ -85,20 +107,16 @@ void ScoreWindow::onLoad()
     m_confirmButton->setText(loadText(TextId::Confirm));
     m_closeLabel->setCaption(loadText(TextId::Close));
 
-    m_scores.load(); // on first use, not at start-up
-    showTable();
-    if (m_scores.takeSetAsideNotice())
-        say(loadText(TextId::FileSetAside));
-    else if (m_scores.hasUnsaved())
-        say(loadText(TextId::NotSaved));
-    prepareNameBox();
+    showTable(m_keeper.latest().table);
+    say(m_message);
+    prepareNameBox(m_keeper.latest().lastName);
 }
 
 void ScoreWindow::offer(int score, const QDateTime &achieved)
 {
     m_offer = Offer{score, achieved};
     if (isLoaded())
-        prepareNameBox();
+        prepareNameBox(m_keeper.latest().lastName);
     showModeless();
     m_nameBox->setFocus(Qt::OtherFocusReason);
 }
@@ -113,22 +131,19 @@ void ScoreWindow::onClose()
     withdrawOffer();
 }
 
-void ScoreWindow::prepareNameBox()
+void ScoreWindow::prepareNameBox(const QString &lastName)
 {
     // The last name entered here, selected, so that typing replaces it.
-    m_nameBox->setText(m_scores.lastName());
+    m_nameBox->setText(lastName);
     m_nameBox->selectAll();
 }
 
 void ScoreWindow::store()
 {
     if (!m_offer) {
-        // No finished game waits; a table that could not be saved is tried again.
-        if (m_scores.hasUnsaved())
-            say(m_scores.retry() == ScoreFile::Status::NotSaved ? loadText(TextId::NotSaved)
-                                                                : QString());
-        else if (m_scores.takeSetAsideNotice())
-            say(loadText(TextId::FileSetAside));
+        // No finished game waits; results that could not be saved are tried again.
+        if (m_keeper.latest().unsaved)
+            m_keeper.retry();
         return;
     }
     const QString name = PlayerName::clean(m_nameBox->text());
@@ -137,20 +152,24 @@ void ScoreWindow::store()
         return;
     }
     const Offer offer = *std::exchange(m_offer, std::nullopt); // one game, stored once
-    const ScoreFile::Status status = m_scores.add({name, offer.score, offer.achieved}, name);
-    showTable();
+    m_keeper.add({name, offer.score, offer.achieved}, name);
     m_nameBox->setText(name);
-    if (status == ScoreFile::Status::NotSaved)
-        say(loadText(TextId::NotSaved));
-    else if (m_scores.takeSetAsideNotice())
-        say(loadText(TextId::FileSetAside));
-    else
-        say(QString());
 }
 
-void ScoreWindow::showTable()
+void ScoreWindow::showAnswer(const ScoreKeeper::Answer &answer)
 {
-    const QList<ScoreEntry> &entries = m_scores.table().entries();
+    say(messageFor(answer));
+    if (!isLoaded())
+        return;
+    showTable(answer.table);
+    // The name read from the file, unless the player has typed since the window opened.
+    if (answer.request == ScoreKeeper::Request::Read && !m_nameBox->isModified())
+        prepareNameBox(answer.lastName);
+}
+
+void ScoreWindow::showTable(const ScoreTable &table)
+{
+    const QList<ScoreEntry> &entries = table.entries();
     for (int row = 0; row < Rows; ++row) {
         Label *label = m_rows[std::size_t(row)];
         label->setCaption(row < entries.size() ? rowText(row + 1, entries[row], label->font())
@@ -160,7 +179,9 @@ void ScoreWindow::showTable()
 
 void ScoreWindow::say(const QString &message)
 {
-    m_messageLine->setCaption(message);
+    m_message = message;
+    if (isLoaded())
+        m_messageLine->setCaption(message);
 }
 
 void ScoreWindow::onBareSurfaceMouseMove()

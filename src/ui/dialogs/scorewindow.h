@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scores/scorekeeper.h"
 #include "window.h"
 
 #include <QDateTime>
@@ -10,7 +11,6 @@
 class Button;
 class Label;
 class QLineEdit;
-class ScoreFile;
 
 // The score window: the five best results, and a box for the name of a player whose game
 // has just made the table. Modeless: the game goes on while it is open. Its close label turns
@@ -21,8 +21,9 @@ class ScoreWindow : public Window {
 public:
     static constexpr int Rows = 5;
 
-    // The table lives in `scores`, which the window reads on its first opening.
-    ScoreWindow(ScoreFile &scores, QWidget *owner = nullptr);
+    // The table comes from `keeper`: the window shows each of its answers as it comes, and
+    // never waits for one.
+    ScoreWindow(ScoreKeeper &keeper, QWidget *owner = nullptr);
 
     // A game that ended with `score` at `achieved` made the table: opens the window with the
     // name box ready. The offer holds until the name is stored, a new game starts, or the
@@ -45,12 +46,16 @@ private:
     void store();
     void lightCloseLabel();
     void closeWindow();
-    void showTable();
-    void prepareNameBox();
+    void showAnswer(const ScoreKeeper::Answer &answer);
+    void showTable(const ScoreTable &table);
+    void prepareNameBox(const QString &lastName);
     void say(const QString &message);
 
-    ScoreFile &m_scores;
+    ScoreKeeper &m_keeper;
     std::optional<Offer> m_offer;
+    // What the message line says; an answer that comes while the window is closed leaves it
+    // for the next opening, and closing the window drops it.
+    QString m_message;
 
     // Controls, valid while loaded.
     std::array<Label *, Rows> m_rows{};

@@ -12,7 +12,6 @@
 #include "picture.h"
 #include "pictures.h"
 #include "platform.h"
-#include "scores/scorefile.h"
 #include "scorewindow.h"
 #include "text/stringtable.h"
 #include "timer.h"
@@ -51,8 +50,11 @@ QString spokenCount(const QString &caption)
 } // namespace
 
 MainWindow::MainWindow()
-    : Window(Frame::FixedSingle, 8610, 5505, QGuiApplication::palette().color(QPalette::Button))
+    : Window(Frame::FixedSingle, 8610, 5505, QGuiApplication::palette().color(QPalette::Button)),
+      m_scores(new ScoreKeeper(ScoreFile::defaultPath(), ScoreKeeper::LockWait, this))
 {
+    m_scores->setObjectName(QStringLiteral("scoreKeeper"));
+    Handlers::connect(m_scores, &ScoreKeeper::answered, this, &MainWindow::takeScoresAnswer);
     setWindowTitle(QString::fromUtf8(AppInfo::DisplayName));
     setWindowIcon(Pictures::applicationIcon());
     load();
@@ -84,15 +86,8 @@ AboutWindow &MainWindow::aboutWindow()
 ScoreWindow &MainWindow::scoreWindow()
 {
     if (!m_scoreWindow)
-        m_scoreWindow = std::make_unique<ScoreWindow>(scores(), this);
+        m_scoreWindow = std::make_unique<ScoreWindow>(*m_scores, this);
     return *m_scoreWindow;
-}
-
-ScoreFile &MainWindow::scores()
-{
-    if (!m_scores)
-        m_scores = std::make_unique<ScoreFile>(ScoreFile::defaultPath());
-    return *m_scores;
 }
 
 void MainWindow::buildControls(QWidget *surface)
@@ -186,8 +181,10 @@ void MainWindow::onClose()
 
 void MainWindow::startNewGame()
 {
+    // The finished game is no longer the last one.
+    m_offer.reset();
     if (m_scoreWindow)
-        m_scoreWindow->withdrawOffer(); // the finished game is no longer the last one
+        m_scoreWindow->withdrawOffer();
     m_board.newGame();
     for (int i = 0; i < Board::CellCount; ++i)
         showCell(i, true);
@@ -209,6 +206,7 @@ void MainWindow::openAbout()
 
 void MainWindow::openScoreWindow()
 {
+    m_scores->read(); // what other copies of the game saved meanwhile
     scoreWindow().showModeless();
 }
 
@@ -295,9 +293,17 @@ void MainWindow::showGameOver()
 
 void MainWindow::offerResult()
 {
-    const int score = int(m_board.score());
-    ScoreFile &table = scores();
-    table.load();
-    if (table.table().qualifies(score))
-        scoreWindow().offer(score, QDateTime::currentDateTimeUtc());
+    // Decided on the file as it is now, not as it was read long before: another copy of the
+    // game may have filled the table meanwhile.
+    m_offer = Offer{int(m_board.score()), QDateTime::currentDateTimeUtc()};
+    m_scores->read();
+}
+
+void MainWindow::takeScoresAnswer(const ScoreKeeper::Answer &answer)
+{
+    if (answer.request != ScoreKeeper::Request::Read || !m_offer)
+        return;
+    const Offer offer = *std::exchange(m_offer, std::nullopt);
+    if (answer.table.qualifies(offer.score))
+        scoreWindow().offer(offer.score, offer.achieved);
 }

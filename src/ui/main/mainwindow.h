@@ -1,18 +1,21 @@
 #pragma once
 
 #include "board/board.h"
+#include "scores/scorekeeper.h"
 #include "title/titleanimation.h"
 #include "window.h"
 
+#include <QDateTime>
+
 #include <array>
 #include <memory>
+#include <optional>
 
 class AboutWindow;
 class Button;
 class HelpWindow;
 class Label;
 class Picture;
-class ScoreFile;
 class ScoreWindow;
 class Timer;
 
@@ -59,16 +62,22 @@ private:
     HelpWindow &helpWindow();
     AboutWindow &aboutWindow();
     ScoreWindow &scoreWindow();
-    ScoreFile &scores();
-    // A finished game whose score makes the table is offered to the score window.
+    // A finished game whose score makes the table as the file holds it then is offered to the
+    // score window, once the keeper has read the file.
     void offerResult();
+    void takeScoresAnswer(const ScoreKeeper::Answer &answer);
 
     Board m_board;
     TitleAnimation m_title;
     std::unique_ptr<HelpWindow> m_helpWindow;
     std::unique_ptr<AboutWindow> m_aboutWindow;
-    std::unique_ptr<ScoreFile> m_scores; // the best results, read on first use
+    ScoreKeeper *m_scores; // the best results; a child, which reads nothing before it is asked
     std::unique_ptr<ScoreWindow> m_scoreWindow;
+    struct Offer {
+        int score;
+        QDateTime achieved;
+    };
+    std::optional<Offer> m_offer; // a finished game, until the keeper's read decides on it
 
     // Controls, valid from creation to the end of the program.
     std::array<Button *, Board::CellCount> m_cells{};

@@ -1,0 +1,163 @@
+#include "scorekeeper.h"
+
+#include <QDeadlineTimer>
+#include <QList>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace {
+
+// How soon a save that found the lock taken tries again.
+constexpr std::chrono::milliseconds RetryInterval{20};
+
+} // namespace
+
+// The keeper's half on its own thread: the file, and the saves that wait for the lock.
+class ScoreWorker : public QObject {
+    Q_OBJECT
+
+public:
+    ScoreWorker(const QString &path, std::chrono::milliseconds lockWait)
+        : m_file(path), m_lockWait(lockWait), m_retryTimer(new QTimer(this))
+    {
+        m_retryTimer->setSingleShot(true);
+        m_retryTimer->setInterval(RetryInterval);
+        connect(m_retryTimer, &QTimer::timeout, this, [this] { settle(m_file.retry()); });
+    }
+
+    void read() { answer(ScoreKeeper::Request::Read, m_file.load(), std::nullopt); }
+
+    void add(const ScoreEntry &entry, const QString &name)
+    {
+        m_waiting.append({ScoreKeeper::Request::Add, entry});
+        settle(m_file.add(entry, name));
+    }
+
+    void retry()
+    {
+        m_waiting.append({ScoreKeeper::Request::Retry, std::nullopt});
+        settle(m_file.retry());
+    }
+
+    // The keeper is going: a save still waiting for the lock gets its last tries until
+    // `deadline`, and the thread ends.
+    void finish(QDeadlineTimer deadline)
+    {
+        m_retryTimer->stop();
+        while (!m_waiting.isEmpty() && m_file.retry() == ScoreFile::Status::Busy &&
+               !deadline.hasExpired())
+            QThread::msleep(
+                ulong(std::min(qint64(RetryInterval.count()), deadline.remainingTime())));
+        QThread::currentThread()->quit();
+    }
+
+Q_SIGNALS:
+    void answered(const ScoreKeeper::Answer &answer);
+
+private:
+    struct Waiting {
+        ScoreKeeper::Request request;
+        std::optional<ScoreEntry> entry;
+    };
+
+    // Answers the saves asked for, or, while another copy of the game holds the lock and the
+    // wait is not over, tries again soon; requests that come meanwhile are served in between.
+    void settle(ScoreFile::Status status)
+    {
+        if (status == ScoreFile::Status::Busy) {
+            if (!m_giveUpAt)
+                m_giveUpAt = QDeadlineTimer(m_lockWait);
+            if (!m_giveUpAt->hasExpired()) {
+                m_retryTimer->start();
+                return;
+            }
+            status = ScoreFile::Status::NotSaved;
+        }
+        m_retryTimer->stop();
+        m_giveUpAt.reset();
+        for (const Waiting &waiting : std::exchange(m_waiting, {}))
+            answer(waiting.request, status, waiting.entry);
+    }
+
+    void answer(ScoreKeeper::Request request, ScoreFile::Status status,
+                const std::optional<ScoreEntry> &entry)
+    {
+        ScoreKeeper::Answer answer;
+        answer.request = request;
+        answer.status = status;
+        answer.table = m_file.table();
+        answer.lastName = m_file.lastName();
+        answer.unsaved = m_file.hasUnsaved();
+        answer.kept = !entry || m_file.table().entries().contains(*entry);
+        Q_EMIT answered(answer);
+    }
+
+    ScoreFile m_file;
+    const std::chrono::milliseconds m_lockWait;
+    QTimer *m_retryTimer;
+    QList<Waiting> m_waiting;
+    std::optional<QDeadlineTimer> m_giveUpAt;
+};
+
+ScoreKeeper::ScoreKeeper(const QString &path, std::chrono::milliseconds lockWait, QObject *parent)
+    : QObject(parent), m_thread(new QThread), m_worker(new ScoreWorker(path, lockWait))
+{
+    m_thread->setObjectName(QStringLiteral("scores"));
+    m_worker->moveToThread(m_thread);
+    connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    connect(
+        m_worker, &ScoreWorker::answered, this,
+        [this](const Answer &answer) {
+            m_latest = answer;
+            Q_EMIT answered(answer);
+        },
+        Qt::QueuedConnection);
+}
+
+ScoreKeeper::~ScoreKeeper()
+{
+    if (!m_thread->isRunning()) { // never asked anything
+        delete m_worker;
+        delete m_thread;
+        return;
+    }
+    const QDeadlineTimer deadline(FinishWait);
+    ask([deadline](ScoreWorker &worker) { worker.finish(deadline); });
+    if (m_thread->wait(deadline)) {
+        delete m_thread; // the worker went with the thread's end
+        return;
+    }
+    // A write that has not come back from the disk: the thread is left to end with the
+    // program; the answer it may still send has nobody to go to.
+}
+
+void ScoreKeeper::read()
+{
+    ask([](ScoreWorker &worker) { worker.read(); });
+}
+
+void ScoreKeeper::add(const ScoreEntry &entry, const QString &name)
+{
+    ask([entry, name](ScoreWorker &worker) { worker.add(entry, name); });
+}
+
+void ScoreKeeper::retry()
+{
+    ask([](ScoreWorker &worker) { worker.retry(); });
+}
+
+void ScoreKeeper::ask(std::function<void(ScoreWorker &)> request)
+{
+    if (!m_thread->isRunning())
+        m_thread->start(); // not before the file is first needed
+    ScoreWorker *worker = m_worker;
+    QMetaObject::invokeMethod(
+        m_worker, [worker, request = std::move(request)] { request(*worker); },
+        Qt::QueuedConnection);
+}
+
+#include "scorekeeper.moc"

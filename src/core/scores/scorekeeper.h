@@ -1,0 +1,62 @@
+#pragma once
+
+#include "scorefile.h"
+
+#include <QObject>
+
+#include <chrono>
+#include <functional>
+
+class QThread;
+class ScoreWorker;
+
+// The score file, kept on a thread of its own: reading, waiting for another copy of the game
+// to finish its save, and writing never hold up the thread that asks. Each request returns at
+// once and is answered, in the order asked, by answered() on the keeper's own thread.
+class ScoreKeeper : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Request { Read, Add, Retry };
+
+    struct Answer {
+        Request request = Request::Read;
+        ScoreFile::Status status = ScoreFile::Status::Ok; // never Busy: that one is waited out
+        ScoreTable table;
+        QString lastName;
+        bool unsaved = false; // results of this run wait in memory to be written
+        bool kept = true;     // for Add: the result holds a place in the table
+    };
+
+    // How long a save waits for another copy of the game to finish its own before it is
+    // answered NotSaved; its results then wait for the next request.
+    static constexpr std::chrono::milliseconds LockWait{2500};
+    // How long the keeper's end gives a save still under way.
+    static constexpr std::chrono::milliseconds FinishWait{1000};
+
+    explicit ScoreKeeper(const QString &path, std::chrono::milliseconds lockWait = LockWait,
+                         QObject *parent = nullptr);
+    // Gives a save under way at most FinishWait to end. The file is whole either way: the old
+    // one stays until the new one is renamed over it.
+    ~ScoreKeeper() override;
+
+    // Reads the file afresh.
+    void read();
+    void add(const ScoreEntry &entry, const QString &name);
+    // Tries again to write the results that wait in memory.
+    void retry();
+
+    // The last answer; before the first one, an empty table.
+    const Answer &latest() const { return m_latest; }
+
+Q_SIGNALS:
+    void answered(const ScoreKeeper::Answer &answer);
+
+private:
+    // Runs `request` on the keeper's thread, which starts with the first one.
+    void ask(std::function<void(ScoreWorker &)> request);
+
+    QThread *m_thread;
+    ScoreWorker *m_worker; // lives on m_thread
+    Answer m_latest;
+};
