@@ -14,12 +14,13 @@
 
 #include "application.h"
 #include "board/board.h"
-#include "button.h"
 #include "fonts.h"
 #include "label.h"
 #include "mainwindow.h"
-#include "timer.h"
+
 #include "xclicker.h"
+#include <QPushButton>
+#include <QTimer>
 
 #include <QPushButton>
 #include <QTimer>
@@ -28,6 +29,8 @@
 #include <array>
 #include <cstring>
 #include <thread>
+
+using toolkit::Label;
 
 namespace {
 
@@ -52,7 +55,7 @@ public:
         // The cell's size and face, so that both draw the same amount.
         m_bare = new QPushButton(QStringLiteral("9"), &m_bareWindow);
         m_bare->setGeometry(16, 16, 65, 65);
-        m_bare->setFont(Fonts::design(Fonts::SansSerif, 17.25, true));
+        m_bare->setFont(toolkit::fonts::font({toolkit::fonts::SansSerif, 17.25, true}));
         QObject::connect(m_bare, &QPushButton::clicked, m_bare,
                          [this] { m_bare->setText(QStringLiteral("10")); });
         m_bareWindow.show();
@@ -72,8 +75,9 @@ public:
             m_clicksThisGame = 1;
         }
         const int index = 4 + target; // two cells side by side in the middle row
-        Q_EMIT control<Timer>(&m_main, QStringLiteral("cellTimer%1").arg(index))->tick(index);
-        Button *cell = control<Button>(&m_main, QStringLiteral("cell%1").arg(index));
+        QMetaObject::invokeMethod(
+            control<QTimer>(&m_main, QStringLiteral("cellTimer%1").arg(index)), "timeout");
+        QPushButton *cell = control<QPushButton>(&m_main, QStringLiteral("cell%1").arg(index));
         if (!cell->isEnabled() || cell->text() == QLatin1String("10"))
             qFatal("cell %d is not ready for a click: \"%s\"", index, qPrintable(cell->text()));
         return {onScreen(cell), m_main.winId()};
@@ -85,7 +89,9 @@ private:
         return {widget->mapToGlobal(QPoint(0, 0)), widget->size()};
     }
 
-    MainWindow m_main;
+    std::unique_ptr<MainWindow> m_mainWindow =
+        static_cast<Application *>(QCoreApplication::instance())->makeMainWindow();
+    MainWindow &m_main = *m_mainWindow;
     QWidget m_bareWindow;
     QPushButton *m_bare = nullptr;
     int m_clicksThisGame = 0;

@@ -13,10 +13,11 @@
 
 #include "application.h"
 #include "board/board.h"
-#include "button.h"
 #include "label.h"
 #include "mainwindow.h"
-#include "timer.h"
+
+#include <QPushButton>
+#include <QTimer>
 
 #include <QEventLoop>
 #include <QPushButton>
@@ -29,6 +30,8 @@
 
 #include <ctime>
 #include <unistd.h>
+
+using toolkit::Label;
 
 namespace {
 
@@ -47,11 +50,11 @@ void playRound(MainWindow &window)
     Q_EMIT control<Label>(&window, "newGameCommand")->clicked();
     for (int click = 0; click < ClicksToFastest; ++click) {
         for (int i = 0; i < Board::CellCount; ++i)
-            control<Button>(&window, QStringLiteral("cell%1").arg(i))->click();
+            control<QPushButton>(&window, QStringLiteral("cell%1").arg(i))->click();
     }
     for (int i = 0; i < Board::CellCount; ++i) {
-        const Timer *timer = control<Timer>(&window, QStringLiteral("cellTimer%1").arg(i));
-        if (timer->interval() != 50 || !timer->isRunning())
+        const QTimer *timer = control<QTimer>(&window, QStringLiteral("cellTimer%1").arg(i));
+        if (timer->interval() != 50 || !timer->isActive())
             qFatal("cell %d ticks at %d ms", i, timer->interval());
     }
 }
@@ -154,7 +157,9 @@ int main(int argc, char **argv)
 
     Seconds game;
     {
-        MainWindow window;
+        const std::unique_ptr<MainWindow> mainWindow =
+            static_cast<Application *>(QCoreApplication::instance())->makeMainWindow();
+        MainWindow &window = *mainWindow;
         window.show();
         settle();
         game = measure([&window] { playRound(window); }, seconds);

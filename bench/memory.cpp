@@ -9,10 +9,12 @@
 #include "benchsupport.h"
 
 #include "application.h"
-#include "button.h"
 #include "label.h"
 #include "mainwindow.h"
+
 #include "scorewindow.h"
+#include <QPushButton>
+#include <QTimer>
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -21,6 +23,8 @@
 #include <QTimer>
 
 #include <functional>
+
+using toolkit::Label;
 
 namespace {
 
@@ -80,7 +84,9 @@ int main(int argc, char **argv)
     int programArgc = 1;
     Application application(programArgc, argv);
     Bench::quietRaiseRemarks();
-    MainWindow window;
+    const std::unique_ptr<MainWindow> mainWindow =
+        static_cast<Application *>(QCoreApplication::instance())->makeMainWindow();
+    MainWindow &window = *mainWindow;
     window.show();
     QEventLoop loop;
     QTimer::singleShot(300, &loop, &QEventLoop::quit);
@@ -101,7 +107,7 @@ int main(int argc, char **argv)
     const Result help = measure(cycles, command("helpCommand"));
     const Result about = measure(cycles, command("aboutCommand"));
     const Result scoreWindow = measure(cycles, [&] {
-        control<Button>(&window, "scoreWindowButton")->click();
+        control<QPushButton>(&window, "scoreWindowButton")->click();
         QCoreApplication::processEvents();
         Q_EMIT control<Label>(findWindow<ScoreWindow>(), "closeLabel")->clicked();
     });

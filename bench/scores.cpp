@@ -7,6 +7,8 @@
 // usage: bench_scores [runs, default 300]
 #include "benchsupport.h"
 
+#include "desktop.h"
+#include "process.h"
 #include "scores/scorefile.h"
 #include "scores/scorekeeper.h"
 #include "scorewindow.h"
@@ -34,7 +36,9 @@ QStringList row(const QString &what, const std::vector<double> &samples)
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
+    toolkit::process::prepare();
     Bench::quietRaiseRemarks();
+    toolkit::QtDesktop desktop;
     const int runs = argc > 1 ? std::max(10, atoi(argv[1])) : 300;
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("kaludnik/scores.json"));
@@ -55,13 +59,13 @@ int main(int argc, char **argv)
         // A fresh window and keeper each time, so that every opening reads the file anew and
         // starts the keeper's thread, as the first opening in a game does.
         ScoreKeeper keeper(path);
-        ScoreWindow window(keeper);
+        ScoreWindow window(desktop, keeper, nullptr);
         QEventLoop answered;
         QObject::connect(&keeper, &ScoreKeeper::answered, &answered, &QEventLoop::quit);
         QElapsedTimer clock;
         clock.start();
         keeper.read();
-        window.showModeless();
+        window.present();
         answered.exec();
         QCoreApplication::processEvents(); // the paint of the rows
         (run == 0 ? firstOpening : opening).push_back(elapsedMs(clock));

@@ -14,14 +14,16 @@
 //
 // usage: bench_ticks [seconds for each side, default 60]
 #include "../tests/support/controls.h"
+#include "../tests/support/game.h"
 #include "benchsupport.h"
 
 #include "application.h"
 #include "board/board.h"
-#include "button.h"
 #include "label.h"
 #include "mainwindow.h"
-#include "timer.h"
+
+#include <QPushButton>
+#include <QTimer>
 
 #include <QEventLoop>
 #include <QProperty>
@@ -32,6 +34,8 @@
 #include <limits>
 #include <map>
 #include <memory>
+
+using toolkit::Label;
 
 namespace {
 
@@ -168,9 +172,9 @@ void runBaseline(Record &record, int milliseconds)
     runEventLoopFor(milliseconds);
 }
 
-Timer *cellTimer(const MainWindow &window, int cell)
+QTimer *cellTimer(const MainWindow &window, int cell)
 {
-    return control<Timer>(&window, QStringLiteral("cellTimer%1").arg(cell));
+    return control<QTimer>(&window, QStringLiteral("cellTimer%1").arg(cell));
 }
 
 // A new game, then clicks until every cell holds its period of this round. The cell with the
@@ -183,7 +187,7 @@ void playRound(MainWindow &window, int round)
     for (int i = 0; i < Board::CellCount; ++i)
         clicks[std::size_t(i)] = (1000 - periodOf(i, round)) / 50;
     for (;;) {
-        const int last = window.board().lastClicked() - 1;
+        const int last = BoardProbe::lastClicked(MainWindowProbe::board(window)) - 1;
         int next = -1;
         for (int i = 0; i < Board::CellCount; ++i) {
             if (i != last && clicks[std::size_t(i)] > 0 &&
@@ -192,7 +196,7 @@ void playRound(MainWindow &window, int round)
         }
         if (next < 0)
             break;
-        control<Button>(&window, QStringLiteral("cell%1").arg(next))->click();
+        control<QPushButton>(&window, QStringLiteral("cell%1").arg(next))->click();
         --clicks[std::size_t(next)];
     }
     for (int i = 0; i < Board::CellCount; ++i) {
@@ -204,15 +208,16 @@ void playRound(MainWindow &window, int round)
 
 void runGame(Record &record, int milliseconds)
 {
-    MainWindow window;
+    const std::unique_ptr<MainWindow> mainWindow =
+        static_cast<Application *>(QCoreApplication::instance())->makeMainWindow();
+    MainWindow &window = *mainWindow;
     window.show();
     runEventLoopFor(300); // shown and painted
     std::vector<std::unique_ptr<Probe>> probes;
     for (int i = 0; i < Board::CellCount; ++i)
-        probes.push_back(
-            std::make_unique<Probe>(cellTimer(window, i)->findChild<QTimer *>(), record, false));
-    const Timer *title = control<Timer>(&window, "titleTimer");
-    probes.push_back(std::make_unique<Probe>(title->findChild<QTimer *>(), record, true));
+        probes.push_back(std::make_unique<Probe>(cellTimer(window, i), record, false));
+    QTimer *title = control<QTimer>(&window, "titleTimer");
+    probes.push_back(std::make_unique<Probe>(title, record, true));
 
     int round = 0;
     QTimer rounds;

@@ -1,14 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #include "application.h"
 
 #include "appinfo.h"
-#include "fonts.h"
-#include "handlers.h"
+#include "language/language.h"
 #include "mainwindow.h"
-#include "pictures.h"
-#include "platform.h"
-#include "window.h"
+#include "process.h"
+#include "scores/scorekeeper.h"
 
-#include <QThreadPool>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,16 +32,7 @@ namespace {
     }
     std::fprintf(stderr, "%s: fatal error: %s\n", AppInfo::DisplayName, what);
     std::fflush(stderr);
-    std::_Exit(Platform::FatalErrorStatus);
-}
-
-bool belongsToAWindow(const QObject *object)
-{
-    for (; object; object = object->parent()) {
-        if (qobject_cast<const Window *>(object))
-            return true;
-    }
-    return false;
+    std::_Exit(toolkit::Desktop::FatalErrorStatus);
 }
 
 // Qt's messages while it connects to the window system. Where it cannot connect, Qt aborts
@@ -83,7 +74,7 @@ private:
                      "WAYLAND_DISPLAY, or start it under xvfb-run\n",
                      AppInfo::DisplayName, qUtf8Printable(cause));
         std::fflush(stderr);
-        std::_Exit(Platform::FatalErrorStatus);
+        std::_Exit(toolkit::Desktop::FatalErrorStatus);
     }
 
     static inline QtMessageHandler s_previous = nullptr;
@@ -99,34 +90,32 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setApplicationVersion(QString::fromUtf8(AppInfo::Version));
     setOrganizationDomain(QString::fromUtf8(AppInfo::OrganizationDomain));
     setDesktopFileName(QString::fromUtf8(AppInfo::Id));
-    setWindowIcon(Pictures::applicationIcon());
-    setQuitOnLastWindowClosed(false); // the main window's unload ends the program
-    // The raster painter fills larger shapes on pool threads, which would otherwise each wake
-    // up once, 30 s after the last painting, only to end: an idle window should not wake.
-    QThreadPool::globalInstance()->setExpiryTimeout(-1);
-    Fonts::installSubstitutions();
+    setWindowIcon(m_pictures.applicationIcon());
+    setQuitOnLastWindowClosed(false); // the main window's close ends the program
+    toolkit::process::prepare();
+    m_scores = std::make_unique<ScoreKeeper>(ScoreFile::defaultPath());
+    // The language of the whole run, chosen once; English needs no translation.
+    if (loadTranslation(m_translator, QLocale::system().uiLanguages()))
+        installTranslator(&m_translator);
 }
 
-bool Application::notify(QObject *receiver, QEvent *event)
+Application::~Application() = default;
+
+std::unique_ptr<MainWindow> Application::makeMainWindow()
 {
-    // Once the program is ending, no timer of any window ticks again; the error message's own
-    // timers, if any, still run.
-    if (event->type() == QEvent::Timer && Platform::current().isEnding() &&
-        belongsToAWindow(receiver))
-        return true;
-    return QApplication::notify(receiver, event);
+    return std::make_unique<MainWindow>(m_desktop, m_pictures, *m_scores);
 }
 
 int Application::run()
 {
     std::unique_ptr<MainWindow> mainWindow;
     try {
-        mainWindow = std::make_unique<MainWindow>();
+        mainWindow = makeMainWindow();
         mainWindow->show();
     } catch (const std::exception &error) {
         // Raised while the main window was built, before any event loop ran.
-        Handlers::fail(error);
-        return Platform::FatalErrorStatus;
+        m_desktop.fail(QString::fromUtf8(error.what()));
+        return toolkit::Desktop::FatalErrorStatus;
     }
     return exec();
 }

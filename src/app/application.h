@@ -1,20 +1,38 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QApplication>
+#include "desktop.h"
+#include "pictures.h"
 
-// The application object. Every handler of the windows runs inside the toolkit's handler
-// boundary; an error that escapes everything else ends the program through the backstop that
-// the constructor installs.
+#include <QApplication>
+#include <QTranslator>
+
+#include <memory>
+
+class MainWindow;
+class ScoreKeeper;
+
+// The application: it makes what the windows use for the whole run (the desktop's services,
+// the pictures, the score file's keeper, the translation) and hands it to them. An error that
+// escapes every handler ends the program through the backstop that it installs.
 class Application : public QApplication {
     Q_OBJECT
 
 public:
     Application(int &argc, char **argv);
+    ~Application() override;
 
-    bool notify(QObject *receiver, QEvent *event) override;
-
+    // The main window, made with the application's services.
+    std::unique_ptr<MainWindow> makeMainWindow();
     // Creates and shows the main window, then runs until the program ends.
     int run();
+
+private:
+    toolkit::QtDesktop m_desktop;
+    toolkit::PictureStore m_pictures;
+    std::unique_ptr<ScoreKeeper> m_scores; // made once the application has its name
+    QTranslator m_translator;
 };
 
 // The whole program: connects to the window system, then runs the game. Where no window can be

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
+#include "../support/probes.h"
 #include "../support/typedtitles.h"
 #include "title/titleanimation.h"
 
@@ -29,14 +32,14 @@ void TitleAnimationTest::typesTheTitleTickByTick()
 {
     TitleAnimation title;
     title.arm();
-    QVERIFY(title.isRunning());
+    QVERIFY(TitleProbe::isRunning(title));
     const QStringList expected = typedTitles();
     for (int frame = 0; frame < expected.size(); ++frame) {
-        QCOMPARE(title.frame(), quint8(frame));
+        QCOMPARE(TitleProbe::frame(title), quint8(frame));
         QCOMPARE(tick(title), expected.at(frame));
     }
-    QVERIFY(!title.isRunning());
-    QCOMPARE(title.frame(), quint8(11));
+    QVERIFY(!TitleProbe::isRunning(title));
+    QCOMPARE(TitleProbe::frame(title), quint8(11));
 }
 
 void TitleAnimationTest::holdsTheFixedTitleAfterTyping()
@@ -48,8 +51,8 @@ void TitleAnimationTest::holdsTheFixedTitleAfterTyping()
     // English shows "Ka lumbor" for one tick only; from then on the Czech form stays.
     for (int i = 0; i < 50; ++i) {
         QCOMPARE(tick(title), QStringLiteral("Ka ludnik"));
-        QCOMPARE(title.frame(), quint8(0));
-        QCOMPARE(title.step(), quint8(0));
+        QCOMPARE(TitleProbe::frame(title), quint8(0));
+        QCOMPARE(TitleProbe::step(title), quint8(0));
     }
 }
 
@@ -58,7 +61,7 @@ void TitleAnimationTest::unarmedTicksShowFrameZero()
     TitleAnimation title;
     QCOMPARE(tick(title), QStringLiteral("Ka ludnik"));
     QCOMPARE(tick(title), QStringLiteral("Ka ludnik"));
-    QCOMPARE(title.frame(), quint8(0));
+    QCOMPARE(TitleProbe::frame(title), quint8(0));
 }
 
 void TitleAnimationTest::armDuringTypingDoesNotRestart()
@@ -75,7 +78,7 @@ void TitleAnimationTest::armDuringTypingDoesNotRestart()
     for (int frame = 6; frame <= 10; ++frame)
         QCOMPARE(tick(title), expected.at(frame));
     QCOMPARE(tick(title), QStringLiteral("Ka ludnik"));
-    QVERIFY(!title.isRunning());
+    QVERIFY(!TitleProbe::isRunning(title));
 }
 
 void TitleAnimationTest::armLongAfterTypingReplaysFromFrameZero()
@@ -99,14 +102,14 @@ void TitleAnimationTest::armRightAfterTheLastFrameStartsAgain()
     title.arm();
     for (int i = 0; i < 11; ++i)
         title.nextTitle();
-    QCOMPARE(title.frame(), quint8(11));
+    QCOMPARE(TitleProbe::frame(title), quint8(11));
     title.arm();
     const QStringList expected = typedTitles();
     for (int frame = 0; frame <= 10; ++frame)
         QCOMPARE(tick(title), expected.at(frame));
     for (int i = 0; i < 300; ++i)
         QVERIFY(title.nextTitle().has_value());
-    QVERIFY(title.frame() <= 11);
+    QVERIFY(TitleProbe::frame(title) <= 11);
 }
 
 QTEST_GUILESS_MAIN(TitleAnimationTest)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #include "boardwatch.h"
 
 #include <cmath>
@@ -296,7 +298,7 @@ QString BoardWatch::brokenInvariant(const Board &board) const
 {
     bool anyLive = false;
     for (int i = 0; i < Board::CellCount; ++i) {
-        const ::Cell &cell = board.cells()[std::size_t(i)];
+        const ::Cell &cell = board.cell(i);
         if (cell.enabled != cell.timerEnabled)
             return cellText(i, QStringLiteral("enabled %1 but timer running %2")
                                    .arg(cell.enabled)
@@ -354,8 +356,8 @@ QString BoardWatch::brokenInvariant(const Board &board) const
     const float score = board.score();
     if (!(score >= 0.0f && score <= 1710.0f) || std::fmod(score, 10.0f) != 0.0f)
         return QStringLiteral("score %1").arg(score);
-    if (board.lastClicked() > Board::CellCount)
-        return QStringLiteral("last clicked %1").arg(board.lastClicked());
+    if (BoardProbe::lastClicked(board) > Board::CellCount)
+        return QStringLiteral("last clicked %1").arg(BoardProbe::lastClicked(board));
     if (board.phase() == GamePhase::Over && anyLive)
         return QStringLiteral("the game is over while a cell lives");
     if (m_gameOvers > 1 && !m_undeliveredTicks)
@@ -374,7 +376,7 @@ QString BoardWatch::brokenInvariant(const Board &board) const
 QString BoardWatch::compare(const Board &board) const
 {
     for (int i = 0; i < Board::CellCount; ++i) {
-        const ::Cell &actual = board.cells()[std::size_t(i)];
+        const ::Cell &actual = board.cell(i);
         const Cell &expected = m_cells[std::size_t(i)];
         const QString caption =
             expected.countdown == Dead ? QStringLiteral("X") : QString::number(expected.countdown);
@@ -394,9 +396,9 @@ QString BoardWatch::compare(const Board &board) const
     }
     if (board.score() != float(m_score))
         return QStringLiteral("score %1, expected %2").arg(board.score()).arg(m_score);
-    if (board.lastClicked() != m_lastClicked)
+    if (BoardProbe::lastClicked(board) != m_lastClicked)
         return QStringLiteral("last clicked %1, expected %2")
-            .arg(board.lastClicked())
+            .arg(BoardProbe::lastClicked(board))
             .arg(m_lastClicked);
     if (board.phase() != m_phase)
         return QStringLiteral("phase %1, expected %2")
@@ -409,9 +411,9 @@ QString BoardWatch::describe(const Board &board)
     QString text = QStringLiteral("phase %1, score %2, last clicked %3\n")
                        .arg(QLatin1String(phaseName(board.phase())))
                        .arg(board.score())
-                       .arg(board.lastClicked());
+                       .arg(BoardProbe::lastClicked(board));
     for (int i = 0; i < Board::CellCount; ++i) {
-        const ::Cell &cell = board.cells()[std::size_t(i)];
+        const ::Cell &cell = board.cell(i);
         text += QStringLiteral("  cell %1: \"%2\" interval %3, timer %4 ms %5, %6\n")
                     .arg(i)
                     .arg(cell.caption)

@@ -1,5 +1,8 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #pragma once
 
+#include "../support/probes.h"
 #include "board/board.h"
 #include "board/ruleerror.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 // Long random runs of new games, clicks and ticks against the board, checked after every step
 // against a second account of the rules and the board's invariants.
 //
@@ -128,7 +130,7 @@ private:
         if (liveCount == 0 || uniform() < m_style.newGame)
             return {Event::NewGame, 0};
         if (uniform() < m_style.click) {
-            const int last = m_board->lastClicked() - 1;
+            const int last = BoardProbe::lastClicked(*m_board) - 1;
             if (uniform() < m_style.repeat && m_watch.wouldDeliverClick(last))
                 return {Event::Click, last};
             return {Event::Click, live[std::size_t(below(liveCount))]};

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 // The real windows under a long stream of random input: mouse clicks and keys through the
 // windows, as the window system delivers them, timer ticks, the dialogs opened and closed, and
 // text of every kind typed into the name box. After every event the board must agree with a
@@ -10,25 +12,26 @@
 // seed repeats the whole run, ticks included, however busy the machine is.
 #include "../property/boardwatch.h"
 #include "../support/controls.h"
+#include "../support/game.h"
 #include "../support/heldticks.h"
 #include "../support/modalcloser.h"
-#include "../support/recordingplatform.h"
 #include "../support/runsettings.h"
-#include "button.h"
 #include "label.h"
-#include "mainwindow.h"
 #include "scorewindow.h"
-#include "text/stringtable.h"
-#include "timer.h"
 
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QShortcut>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 #include <random>
+
+using toolkit::Label;
 
 namespace {
 
@@ -111,16 +114,18 @@ private:
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     QPoint pointIn(const QWidget *control);
     // The main window's control `name`, or `name` followed by `index`.
+    MainWindow *main() const { return &m_game->window; }
     template <typename T = QWidget> T *mainControl(const char *name, int index = -1) const
     {
         const QString number = index < 0 ? QString() : QString::number(index);
-        return control<T>(m_main.get(), QLatin1String(name) + number);
+        return control<T>(main(), QLatin1String(name) + number);
     }
 
     quint64 m_seed = 0;
     std::mt19937_64 m_random;
-    std::unique_ptr<RecordingPlatform> m_platform;
-    std::unique_ptr<MainWindow> m_main;
+    TestProcess m_process;
+    QTemporaryDir m_home; // the score file's folder
+    std::unique_ptr<TestGame> m_game;
     BoardWatch m_watch;
     qint64 m_gameOversAtStart = 0;
     QString m_problem;
@@ -148,20 +153,17 @@ void SoakTest::initTestCase()
 
 void SoakTest::cleanup()
 {
-    m_main.reset();
+    m_game.reset();
     dropClosedControls();
-    // The old desktop goes first: each puts back the one it replaced.
-    m_platform.reset();
 }
 
 void SoakTest::init()
 {
     cleanup();
-    m_platform = std::make_unique<RecordingPlatform>();
-    m_main = std::make_unique<MainWindow>();
-    m_main->move(0, 0);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    m_game = std::make_unique<TestGame>(m_home.filePath(QStringLiteral("scores.json")));
+    main()->move(0, 0);
+    main()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main()));
     m_watch.freshBoard();
     m_gameOversAtStart = gameOvers();
     follow();
@@ -169,17 +171,17 @@ void SoakTest::init()
 
 void SoakTest::follow()
 {
-    const Board &board = m_main->board();
+    const Board &board = m_game->board();
     for (int i = 0; i < Board::CellCount; ++i) {
-        connect(mainControl<Button>("cell", i), &Button::indexClicked, this,
-                [this, &board](int index) { note(m_watch.sawClick(board, index)); });
-        connect(mainControl<Timer>("cellTimer", i), &Timer::tick, this,
-                [this, &board](int index) { note(m_watch.sawTick(board, index)); });
+        connect(mainControl<QPushButton>("cell", i), &QPushButton::clicked, this,
+                [this, &board, i] { note(m_watch.sawClick(board, i)); });
+        connect(mainControl<QTimer>("cellTimer", i), &QTimer::timeout, this,
+                [this, &board, i] { note(m_watch.sawTick(board, i)); });
     }
     // The keys for a new game reach the same handler as its command.
     const auto sawNewGame = [this, &board] { note(m_watch.sawNewGame(board)); };
     connect(mainControl<Label>("newGameCommand"), &Label::clicked, this, sawNewGame);
-    for (QShortcut *shortcut : m_main->findChildren<QShortcut *>()) {
+    for (QShortcut *shortcut : main()->findChildren<QShortcut *>()) {
         if (shortcut->key() == QKeySequence(Qt::CTRL | Qt::Key_N))
             connect(shortcut, &QShortcut::activated, this, sawNewGame);
     }
@@ -188,13 +190,13 @@ void SoakTest::follow()
 void SoakTest::note(const QString &found)
 {
     if (m_problem.isEmpty() && !found.isEmpty())
-        m_problem = found + QStringLiteral("\nboard: ") + BoardWatch::describe(m_main->board());
+        m_problem = found + QStringLiteral("\nboard: ") + BoardWatch::describe(m_game->board());
 }
 
 QString SoakTest::problem()
 {
     if (m_problem.isEmpty())
-        note(m_watch.check(m_main->board()));
+        note(m_watch.check(m_game->board()));
     if (m_problem.isEmpty())
         note(windowShowsTheBoard());
     return std::exchange(m_problem, QString());
@@ -202,39 +204,39 @@ QString SoakTest::problem()
 
 QString SoakTest::windowShowsTheBoard() const
 {
-    const Board &board = m_main->board();
+    const Board &board = m_game->board();
     // Once the program is asked to end, its timers may stop whatever the board says.
-    const bool ending = m_platform->isEnding();
+    const bool ending = m_game->desktop.isEnding();
     for (int i = 0; i < Board::CellCount; ++i) {
         const Cell &cell = board.cell(i);
-        const Button *button = mainControl<Button>("cell", i);
-        const Timer *timer = mainControl<Timer>("cellTimer", i);
+        const QPushButton *button = mainControl<QPushButton>("cell", i);
+        const QTimer *timer = mainControl<QTimer>("cellTimer", i);
         if (button->text() != cell.caption || button->isEnabled() != cell.enabled ||
-            timer->interval() != cell.timerInterval || timer->isEnabled() != cell.timerEnabled ||
-            (!ending && timer->isRunning() != (cell.timerEnabled && cell.timerInterval > 0)))
-            return QStringLiteral("cell %1 shows \"%2\"%3, timer %4 ms%5%6")
+            timer->interval() != cell.timerInterval ||
+            (!ending && timer->isActive() != (cell.timerEnabled && cell.timerInterval > 0)))
+            return QStringLiteral("cell %1 shows \"%2\"%3, timer %4 ms%5")
                 .arg(i)
                 .arg(button->text(), QLatin1String(button->isEnabled() ? "" : " disabled"))
                 .arg(timer->interval())
-                .arg(QLatin1String(timer->isEnabled() ? " enabled" : " disabled"),
-                     QLatin1String(timer->isRunning() ? " running" : " stopped"));
+                .arg(QLatin1String(timer->isActive() ? " running" : " stopped"));
     }
     if (mainControl("playPicture")->isHidden() == (board.phase() == GamePhase::Running))
         return QStringLiteral("the play picture does not follow the phase");
     if (mainControl("gameOverLabel")->isHidden() == (board.phase() == GamePhase::Over))
         return QStringLiteral("the game-over label does not follow the phase");
     const QString score =
-        board.phase() == GamePhase::Idle ? loadText(TextId::ScoreAtStart) : board.scoreText();
+        board.phase() == GamePhase::Idle ? MainWindow::tr("S c o r e : 0") : board.scoreText();
     if (const QString shown = mainControl<Label>("scoreLine")->text(); shown != score)
         return QStringLiteral("score line \"%1\", expected \"%2\"").arg(shown, score);
     // The title timer runs exactly while the title has more to show.
-    if (!ending && mainControl<Timer>("titleTimer")->isRunning() != m_main->title().hasMoreToShow())
+    const TitleAnimation &title = MainWindowProbe::title(*main());
+    if (!ending && mainControl<QTimer>("titleTimer")->isActive() != title.hasMoreToShow())
         return QStringLiteral("the title timer runs%1 while the title has %2 to type")
-            .arg(QLatin1String(mainControl<Timer>("titleTimer")->isRunning() ? "" : " not"),
-                 QLatin1String(m_main->title().hasMoreToShow() ? "more" : "nothing"));
-    if (m_platform->beeps != gameOvers() - m_gameOversAtStart)
+            .arg(QLatin1String(mainControl<QTimer>("titleTimer")->isActive() ? "" : " not"),
+                 QLatin1String(title.hasMoreToShow() ? "more" : "nothing"));
+    if (m_game->desktop.sounds != gameOvers() - m_gameOversAtStart)
         return QStringLiteral("%1 beeps after %2 game overs")
-            .arg(m_platform->beeps)
+            .arg(m_game->desktop.sounds)
             .arg(gameOvers() - m_gameOversAtStart);
     return {};
 }
@@ -260,7 +262,7 @@ void SoakTest::clickIn(QWidget *window, QWidget *control)
 
 void SoakTest::clickMain(QWidget *control)
 {
-    m_modalsOpened += modalWindowsOpenedBy([&] { clickIn(m_main.get(), control); },
+    m_modalsOpened += modalWindowsOpenedBy([&] { clickIn(main(), control); },
                                            [&](QWidget *modal) { whileModal(modal); });
 }
 
@@ -274,7 +276,7 @@ void SoakTest::whileModal(QWidget *modal)
             tickRunningCell();
             break;
         case 1:
-            clickIn(m_main.get(), mainControl<Button>("cell", below(Board::CellCount)));
+            clickIn(main(), mainControl<QPushButton>("cell", below(Board::CellCount)));
             break;
         default: {
             const QList<QWidget *> controls = modal->findChildren<QWidget *>();
@@ -283,19 +285,19 @@ void SoakTest::whileModal(QWidget *modal)
         }
         }
     }
-    for (const QUrl &url : std::as_const(m_platform->openedUrls)) {
+    for (const QUrl &url : std::as_const(m_game->desktop.openedAddresses)) {
         if (url != QUrl(QStringLiteral("https://kaludnik.example.org")))
             note(QStringLiteral("the about window opened %1").arg(url.toString()));
     }
-    m_platform->openedUrls.clear();
+    m_game->desktop.openedAddresses.clear();
 }
 
 void SoakTest::tickRunningCell()
 {
     const int index = below(Board::CellCount);
-    Timer *timer = mainControl<Timer>("cellTimer", index);
-    if (timer->isRunning())
-        Q_EMIT timer->tick(index);
+    QTimer *timer = mainControl<QTimer>("cellTimer", index);
+    if (timer->isActive())
+        tick(timer);
 }
 
 void SoakTest::keyOnMain()
@@ -311,7 +313,7 @@ void SoakTest::keyOnMain()
     }};
     const auto &[key, modifiers] = keys[std::size_t(below(int(keys.size())))];
     m_modalsOpened +=
-        modalWindowsOpenedBy([&] { QTest::keyClick(m_main->windowHandle(), key, modifiers); },
+        modalWindowsOpenedBy([&] { QTest::keyClick(main()->windowHandle(), key, modifiers); },
                              [&](QWidget *modal) { whileModal(modal); });
 }
 
@@ -319,9 +321,9 @@ void SoakTest::keyOnMain()
 void SoakTest::openScoreWindow()
 {
     mainControl("scoreWindowButton")->setFocus();
-    QTest::keyClick(m_main->windowHandle(), below(2) ? Qt::Key_Space : Qt::Key_Return);
+    QTest::keyClick(main()->windowHandle(), below(2) ? Qt::Key_Space : Qt::Key_Return);
     const ScoreWindow *window = findWindow<ScoreWindow>();
-    if (!window || !window->isLoaded() || !window->isVisible())
+    if (!window || !window->isVisible())
         note(QStringLiteral("the hidden button did not open the score window"));
     ++m_scoreWindowsOpened;
 }
@@ -395,7 +397,7 @@ void SoakTest::scoreWindowEvent(ScoreWindow &window)
         QTest::keyClick(nameBox, Qt::Key_Delete);
         break;
     case 5:
-        clickIn(&window, control<Button>(&window, "okButton"));
+        clickIn(&window, control<QPushButton>(&window, "okButton"));
         break;
     case 6: { // onto the close label and off it again
         const QPoint onLabel = closeLabel->mapTo(&window, pointIn(closeLabel));
@@ -459,13 +461,13 @@ void SoakTest::randomEvent()
         scoreWindowEvent(*scoreWindow);
         break;
     case CellClick:
-        clickMain(mainControl<Button>("cell", below(Board::CellCount)));
+        clickMain(mainControl<QPushButton>("cell", below(Board::CellCount)));
         break;
     case CellTick:
         tickRunningCell();
         break;
     case TitleTick:
-        Q_EMIT mainControl<Timer>("titleTimer")->tick(0);
+        tick(mainControl<QTimer>("titleTimer"));
         break;
     case NewGame:
         clickMain(mainControl("newGameCommand"));
@@ -474,7 +476,7 @@ void SoakTest::randomEvent()
         clickMain(mainControl(below(2) ? "helpCommand" : "aboutCommand"));
         break;
     case Anywhere:
-        clickMain(m_main->surface());
+        clickMain(main());
         break;
     case Key:
         keyOnMain();
@@ -493,10 +495,10 @@ void SoakTest::randomEvent()
             clickMain(mainControl("quitCommand"));
             break;
         case 1:
-            QTest::keyClick(m_main->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+            QTest::keyClick(main()->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
             break;
         default:
-            m_main->close();
+            main()->close();
         }
     }
 }
@@ -512,15 +514,15 @@ void SoakTest::randomInputKeepsTheBoardSound()
         if (!found.isEmpty())
             QFAIL(qPrintable(
                 QStringLiteral("seed %1, event %2: %3").arg(m_seed).arg(event).arg(found)));
-        if (!m_platform->endRequests.isEmpty()) {
+        if (m_game->desktop.isEnding()) {
             // Quitting and closing the main window ask the program to end, and nothing else.
-            QCOMPARE(m_platform->endRequests, QList<int>{0});
-            QVERIFY(m_platform->fatalErrors.isEmpty());
+            QCOMPARE(m_game->desktop.endRequests, QList<int>{0});
+            QVERIFY(m_game->desktop.fatalErrors.isEmpty());
             ++m_programEnds;
             init();
         }
     }
-    QVERIFY(m_platform->fatalErrors.isEmpty());
+    QVERIFY(m_game->desktop.fatalErrors.isEmpty());
 
     const BoardWatch::Tally &tally = m_watch.tally();
     qInfo("%lld events in %lld ms: %lld board steps, %lld new games, %lld scored, %lld ticks, "
@@ -544,12 +546,12 @@ void SoakTest::randomInputKeepsTheBoardSound()
 void SoakTest::eachDialogOpensAndClosesAThousandTimes()
 {
     // Each opens its dialog as the user does, closes it, and returns how many windows opened.
-    Window *opened = nullptr; // by the last opening
+    QDialog *opened = nullptr; // by the last opening
     const auto byCommand = [&](const char *command) {
         return [&, command] {
             return modalWindowsOpenedBy(
-                [&] { clickIn(m_main.get(), mainControl(command)); },
-                [&](QWidget *modal) { opened = qobject_cast<Window *>(modal); });
+                [&] { clickIn(main(), mainControl(command)); },
+                [&](QWidget *modal) { opened = qobject_cast<QDialog *>(modal); });
         };
     };
     const auto byHiddenButton = [&] {
@@ -571,7 +573,7 @@ void SoakTest::eachDialogOpensAndClosesAThousandTimes()
     for (const auto &[name, openAndClose] : dialogs) {
         // The first opening loads fonts and pictures that stay for the rest of the program.
         QCOMPARE(openAndClose(), 1);
-        const Window *window = opened;
+        const QDialog *window = opened;
         QVERIFY2(window, name);
         dropClosedControls();
         const qsizetype widgets = QApplication::allWidgets().size();
@@ -579,7 +581,7 @@ void SoakTest::eachDialogOpensAndClosesAThousandTimes()
         for (int cycle = 1; cycle < DialogCycles; ++cycle) {
             QCOMPARE(openAndClose(), 1);
             QCOMPARE(opened, window);
-            QVERIFY2(!window->isLoaded() && !window->isVisible(), name);
+            QVERIFY2(!window->isVisible(), name);
             dropClosedControls();
             QCOMPARE(QApplication::allWidgets().size(), widgets);
             QCOMPARE(window->findChildren<QObject *>().size(), objects);
@@ -587,7 +589,7 @@ void SoakTest::eachDialogOpensAndClosesAThousandTimes()
         const QString found = problem();
         QVERIFY2(found.isEmpty(), qPrintable(found));
     }
-    QVERIFY(m_platform->endRequests.isEmpty());
+    QVERIFY(!m_game->desktop.isEnding());
 }
 
 QTEST_MAIN(SoakTest)

@@ -1,13 +1,17 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "text/stringtable.h"
-
+#include <QCoreApplication>
 #include <QStringList>
 
-// The titles of the eleven typing ticks: the fixed frames, then the table's prefixes of the
-// full title in the language of this run.
+// The titles of the eleven typing ticks: the fixed frames, then the translation's prefixes of
+// the full title in the language of this run.
 inline QStringList typedTitles()
 {
+    const auto translated = [](const char *english) {
+        return QCoreApplication::translate("MainWindow", english);
+    };
     return {"Ka ludnik",
             "",
             "K",
@@ -15,8 +19,8 @@ inline QStringList typedTitles()
             "Ka ",
             "Ka l",
             "Ka lu",
-            loadText(TextId::TitleOf6),
-            loadText(TextId::TitleOf7),
-            loadText(TextId::TitleOf8),
-            loadText(TextId::FullTitle)};
+            translated("Ka lum"),
+            translated("Ka lumb"),
+            translated("Ka lumbo"),
+            translated("Ka lumbor")};
 }

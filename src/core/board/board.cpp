@@ -3,7 +3,8 @@
 #include "checkedmath.h"
 #include "numbertext.h"
 #include "ruleerror.h"
-#include "text/stringtable.h"
+
+#include <QCoreApplication>
 
 #include <limits>
 
@@ -82,7 +83,9 @@ bool Board::tick(qint16 index)
 
 QString Board::scoreText() const
 {
-    return loadText(TextId::ScorePrefix) + NumberText::fromSingle(m_score);
+    //: The main window's score line before the score itself: letter-spaced, and ending in a blank.
+    return QCoreApplication::translate("MainWindow", "S c o r e : ") +
+           NumberText::fromSingle(m_score);
 }
 
 void Board::kill(Cell &cell)

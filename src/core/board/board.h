@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QLatin1String>
@@ -59,20 +61,19 @@ public:
     // The score line: the score prefix followed by the score.
     QString scoreText() const;
 
-    const std::array<Cell, CellCount> &cells() const { return m_cells; }
     const Cell &cell(int index) const;
     float score() const { return m_score; }
-    // Index + 1 of the cell that took the last accepted click; 0 before any.
-    quint8 lastClicked() const { return m_lastClicked; }
     GamePhase phase() const { return m_phase; }
 
 private:
+    friend struct BoardProbe; // the tests read the click memory
+
     Cell &checkedCell(int index);
     static void kill(Cell &cell);
     bool noCellLive() const;
 
     std::array<Cell, CellCount> m_cells{};
     float m_score = 0.0f;
-    quint8 m_lastClicked = 0;
+    quint8 m_lastClicked = 0; // index + 1 of the cell of the last accepted click; 0 before any
     GamePhase m_phase = GamePhase::Idle;
 };

@@ -223,7 +223,6 @@ bool ScoreFile::setAside()
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     if (!QFile::rename(m_path, aside))
         return false;
-    m_setAsidePath = aside;
     return true;
 }
 

@@ -42,9 +42,6 @@ public:
     const ScoreTable &table() const { return m_table; }
     QString lastName() const { return m_lastName; }
     bool hasUnsaved() const { return !m_unsaved.isEmpty(); }
-    // Where the last unusable file was put, if any.
-    QString setAsidePath() const { return m_setAsidePath; }
-    QString path() const { return m_path; }
 
 private:
     struct Contents {
@@ -65,5 +62,4 @@ private:
     ScoreTable m_table;
     QString m_lastName;
     QList<ScoreEntry> m_unsaved;
-    QString m_setAsidePath;
 };

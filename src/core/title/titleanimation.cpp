@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #include "titleanimation.h"
 
 #include "appinfo.h"
 #include "board/ruleerror.h"
-#include "text/stringtable.h"
+
+#include <QCoreApplication>
 
 #include <array>
 
@@ -41,11 +44,21 @@ QString TitleAnimation::frameTitle(quint8 frame)
     // frames 7 to 10 are the prefixes of the full title in the user's language.
     static constexpr std::array<const char *, 7> fixedFrames{
         AppInfo::DisplayName, "", "K", "Ka", "Ka ", "Ka l", "Ka lu"};
-    static constexpr std::array<TextId, 4> tableFrames{TextId::TitleOf6, TextId::TitleOf7,
-                                                       TextId::TitleOf8, TextId::FullTitle};
+    // The full title typed out, one letter a frame: the translation's own title, whose first
+    // five letters are the fixed frames' "Ka lu".
+    static constexpr std::array<const char *, 4> translatedFrames{
+        //: The main window's title as it is typed out: its first 6 letters.
+        QT_TRANSLATE_NOOP("MainWindow", "Ka lum"),
+        //: The main window's title as it is typed out: its first 7 letters.
+        QT_TRANSLATE_NOOP("MainWindow", "Ka lumb"),
+        //: The main window's title as it is typed out: its first 8 letters.
+        QT_TRANSLATE_NOOP("MainWindow", "Ka lumbo"),
+        //: The main window's title once typed out, shown for a tenth of a second.
+        QT_TRANSLATE_NOOP("MainWindow", "Ka lumbor")};
     if (frame < fixedFrames.size())
         return QString::fromUtf8(fixedFrames[frame]);
     if (frame <= LastFrame)
-        return loadText(tableFrames[frame - fixedFrames.size()]);
+        return QCoreApplication::translate("MainWindow",
+                                           translatedFrames[frame - fixedFrames.size()]);
     throw RuleError(RuleError::Kind::SubscriptOutOfRange);
 }

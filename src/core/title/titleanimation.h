@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>
@@ -17,18 +19,17 @@ public:
     // One tick: the title to show, or nothing when the frame names no title.
     std::optional<QString> nextTitle();
 
-    bool isRunning() const { return m_running; }
     // Whether a tick could still change the title. Once the frame is back at 0 with the typing
     // over, every further tick shows frame 0 again, the title already shown, and leaves the
     // state as it is: the timer that drives the ticks may stop until the next arm().
     bool hasMoreToShow() const { return m_running || m_frame != 0; }
-    quint8 frame() const { return m_frame; }
-    quint8 step() const { return m_step; }
 
     // The title of one frame, 0 to 10, in the user's language.
     static QString frameTitle(quint8 frame);
 
 private:
+    friend struct TitleProbe; // the tests read the frame and the step
+
     bool m_running = false; // the title is being typed
     quint8 m_frame = 0;     // the frame the next tick shows
     quint8 m_step = 0;      // 1 while typing, 0 otherwise

@@ -1,85 +1,98 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #include "aboutwindow.h"
 
-#include "appinfo.h"
 #include "colors.h"
-#include "fonts.h"
-#include "handlers.h"
+#include "design.h"
+#include "guard.h"
 #include "label.h"
 #include "picture.h"
-#include "pictures.h"
-#include "platform.h"
-#include "text/stringtable.h"
 
 #include <QUrl>
 
 namespace {
 
+using toolkit::ControlKind;
+using toolkit::ControlSpec;
+using toolkit::FontSpec;
+using toolkit::TextColor;
+namespace fonts = toolkit::fonts;
+
+constexpr Qt::WindowFlags Frame = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+constexpr FontSpec Bold{fonts::SansSerif, 9.75, true};
+constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
 constexpr int IconSize = 32;
 
 // The maker's web address, host only: the link shows it and its click opens it.
-QString webHost()
-{
-    return QStringLiteral("kaludnik.example.org");
-}
+constexpr char WebHost[] = "kaludnik.example.org";
 
-LabelStyle boldStyle()
-{
-    return {Fonts::design(Fonts::SansSerif, 9.75, true), Colors::White, true,
-            Qt::AlignLeft | Qt::AlignTop};
-}
-
-LabelStyle plainStyle()
-{
-    return {Fonts::formDefault(), Colors::White, true, Qt::AlignLeft | Qt::AlignTop};
-}
+// From the top of the window down, in twips; none overlaps another. The texts are the maker's
+// own and Czech in both languages.
+constexpr ControlSpec Controls[] = {
+    {"icon",
+     ControlKind::Picture,
+     {120, 120, 480, 480},
+     fonts::WindowText,
+     TextColor::System,
+     TopLeft,
+     nullptr},
+    {"programTitle",
+     ControlKind::Text,
+     {840, 120, 1065, 240},
+     Bold,
+     TextColor::White,
+     TopLeft,
+     "Ka ludnik"},
+    {"authorCredit",
+     ControlKind::Text,
+     {840, 480, 3210, 195},
+     fonts::WindowText,
+     TextColor::White,
+     TopLeft,
+     "Vytvořil Ka ludnik team; team@example.org"},
+    {"rightsNotice",
+     ControlKind::Text,
+     {840, 720, 2340, 195},
+     fonts::WindowText,
+     TextColor::White,
+     TopLeft,
+     "Copyright © 2026 Ka ludnik team"},
+    {"webLink",
+     ControlKind::Text,
+     {840, 1080, 1710, 240},
+     Bold,
+     TextColor::White,
+     TopLeft,
+     WebHost},
+    {"donationRequest",
+     ControlKind::FixedText,
+     {120, 1680, 4485, 675},
+     fonts::WindowText,
+     TextColor::Red,
+     TopLeft,
+     "Chcete-li autorovi poděkovat za napsání tohoto programu, pošlete libovolnou částku na "
+     "účet 000000-0000000000/0000. Děkuji, kaludnik"},
+};
 
 } // namespace
 
-AboutWindow::AboutWindow(QWidget *owner)
-    : Window(Frame::FixedToolWindow, 4590, 2490, Qt::black, owner)
+AboutWindow::AboutWindow(toolkit::Desktop &desktop, const QIcon &icon, QWidget *parent)
+    : QDialog(parent, Frame), m_desktop(desktop)
 {
-    closeOnEscape();
-    setWindowTitle(loadText(TextId::About));
-    setWindowIcon(Pictures::applicationIcon());
-}
-
-void AboutWindow::buildControls(QWidget *surface)
-{
-    // The texts are the maker's own and Czech in both languages.
-    m_icon = new Picture(surface, 120, 120);
-    m_icon->setObjectName(QStringLiteral("icon"));
-    auto *programTitle = new Label(surface, QString::fromUtf8(AppInfo::DisplayName), boldStyle(),
-                                   840, 120, 1065, 240);
-    programTitle->setObjectName(QStringLiteral("programTitle"));
-    auto *authorCredit =
-        new Label(surface, QStringLiteral("Vytvořil Ka ludnik team; team@example.org"),
-                  plainStyle(), 840, 480, 3210, 195);
-    authorCredit->setObjectName(QStringLiteral("authorCredit"));
-    auto *rightsNotice = new Label(surface, QStringLiteral("Copyright © 2026 Ka ludnik team"),
-                                   plainStyle(), 840, 720, 2340, 195);
-    rightsNotice->setObjectName(QStringLiteral("rightsNotice"));
-    auto *webLink = new Label(surface, webHost(), boldStyle(), 840, 1080, 1710, 240);
-    webLink->setObjectName(QStringLiteral("webLink"));
-    auto *donationRequest =
-        new Label(surface,
-                  QStringLiteral("Chcete-li autorovi poděkovat za napsání tohoto programu, "
-                                 "pošlete libovolnou částku na účet 000000-0000000000/0000. "
-                                 "Děkuji, kaludnik"),
-                  {Fonts::formDefault(), Colors::Red, false, Qt::AlignLeft | Qt::AlignTop}, 120,
-                  1680, 4485, 675);
-    donationRequest->setObjectName(QStringLiteral("donationRequest"));
-
-    Handlers::connect(webLink, &Label::clicked, this, &AboutWindow::openWebLink);
-}
-
-void AboutWindow::onLoad()
-{
-    setWindowTitle(loadText(TextId::About));
-    m_icon->setPicture(windowIcon().pixmap(QSize(IconSize, IconSize), devicePixelRatioF()));
+    toolkit::applyDesign(this, {4590, 2490, toolkit::colors::Black, false});
+    setWindowTitle(tr("About"));
+    setWindowIcon(icon);
+    toolkit::buildControls(this, Controls);
+    toolkit::builtControl<toolkit::Picture>(this, "icon")
+        ->setPicture(icon.pixmap(QSize(IconSize, IconSize), devicePixelRatioF()));
+    toolkit::connectGuarded(m_desktop, toolkit::builtControl<toolkit::Label>(this, "webLink"),
+                            &toolkit::Label::clicked, this, &AboutWindow::openWebLink);
 }
 
 void AboutWindow::openWebLink()
 {
     // Fire and forget: whether a browser opened is not reported, and the window stays as it is.
-    Platform::current().openUrl(QUrl(QStringLiteral("https://") + webHost()));
+    m_desktop.openWebAddress(QUrl(QStringLiteral("https://") + QLatin1String(WebHost)));
 }

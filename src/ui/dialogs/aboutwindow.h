@@ -1,23 +1,24 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "window.h"
+#include <QDialog>
 
-class Picture;
+namespace toolkit {
+class Desktop;
+}
 
 // The about window: the icon, the program's title, the credits, the web link and a request
 // for donations. Only its title follows the user's language.
-class AboutWindow : public Window {
+class AboutWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit AboutWindow(QWidget *owner = nullptr);
-
-protected:
-    void buildControls(QWidget *surface) override;
-    void onLoad() override;
+    // The link asks `desktop` to open the web address.
+    AboutWindow(toolkit::Desktop &desktop, const QIcon &icon, QWidget *parent);
 
 private:
     void openWebLink();
 
-    Picture *m_icon = nullptr; // the window's own icon; valid while loaded
+    toolkit::Desktop &m_desktop;
 };

@@ -1,92 +1,102 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #include "helpwindow.h"
 
 #include "colors.h"
-#include "fonts.h"
+#include "design.h"
 #include "label.h"
 #include "picture.h"
 #include "pictures.h"
-#include "text/stringtable.h"
 
-#include <QGuiApplication>
+#include <array>
 
 namespace {
 
-// How far each rim copy stands from the rules text, diagonally.
+using toolkit::ControlKind;
+using toolkit::ControlSpec;
+using toolkit::FontSpec;
+using toolkit::TextColor;
+namespace fonts = toolkit::fonts;
+
+constexpr Qt::WindowFlags Frame = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+constexpr FontSpec Bold{fonts::SansSerif, 9.75, true};
+constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
+// The rules and their four copies share place and font, so all five wrap into the same lines.
+constexpr toolkit::TwipRect Rules{360, 360, 4455, 4575};
+
+// From the back to the front, in twips.
+constexpr ControlSpec Controls[] = {
+    {"backgroundPicture",
+     ControlKind::Picture,
+     {0, 0, 9000, 6000},
+     fonts::WindowText,
+     TextColor::System,
+     TopLeft,
+     nullptr},
+    {"rimDownRight", ControlKind::FixedText, Rules, Bold, TextColor::ButtonText, TopLeft, nullptr},
+    {"rimDownLeft", ControlKind::FixedText, Rules, Bold, TextColor::ButtonText, TopLeft, nullptr},
+    {"rimUpRight", ControlKind::FixedText, Rules, Bold, TextColor::ButtonText, TopLeft, nullptr},
+    {"rimUpLeft", ControlKind::FixedText, Rules, Bold, TextColor::ButtonText, TopLeft, nullptr},
+    {"rulesText", ControlKind::FixedText, Rules, Bold, TextColor::White, TopLeft, nullptr},
+    {"closingWish",
+     ControlKind::Text,
+     {840, 2520, 1920, 240},
+     Bold,
+     TextColor::ButtonText,
+     TopLeft,
+     nullptr},
+    {"signature",
+     ControlKind::Text,
+     {1920, 2760, 525, 240},
+     Bold,
+     TextColor::ButtonText,
+     TopLeft,
+     "kaludnik"},
+    {"designCredit",
+     ControlKind::Text,
+     {3360, 5280, 1665, 195},
+     fonts::WindowText,
+     TextColor::White,
+     TopLeft,
+     "Design: kaludnik 2026"},
+};
+
+// The rim: copies of the rules in the dark text colour, each this far from the rules text on
+// one diagonal, so that every white letter has a dark edge all round.
 constexpr float RimOffset = 10.0f;
-
-// Rules text and its copies share size and font, so all five wrap into the same lines.
-constexpr float RulesLeft = 360, RulesTop = 360, RulesWidth = 4455, RulesHeight = 4575;
-
 struct RimCopy {
     const char *name;
     float dx, dy;
 };
-// From the back to the front, as they are built.
-constexpr std::array<RimCopy, 4> RimCopies{{{"rimDownRight", RimOffset, RimOffset},
-                                            {"rimDownLeft", -RimOffset, RimOffset},
+constexpr std::array<RimCopy, 4> RimCopies{{{"rimUpLeft", -RimOffset, -RimOffset},
                                             {"rimUpRight", RimOffset, -RimOffset},
-                                            {"rimUpLeft", -RimOffset, -RimOffset}}};
-
-QColor buttonText()
-{
-    return QGuiApplication::palette().color(QPalette::ButtonText);
-}
-
-QFont boldFont()
-{
-    return Fonts::design(Fonts::SansSerif, 9.75, true);
-}
+                                            {"rimDownLeft", -RimOffset, RimOffset},
+                                            {"rimDownRight", RimOffset, RimOffset}}};
 
 } // namespace
 
-HelpWindow::HelpWindow(QWidget *owner)
-    : Window(Frame::FixedToolWindow, 5310, 5715, QColor(0x40, 0x40, 0x40), owner)
+HelpWindow::HelpWindow(toolkit::PictureStore &pictures, QWidget *parent) : QDialog(parent, Frame)
 {
-    closeOnEscape();
-    setWindowTitle(loadText(TextId::Help));
-    setWindowIcon(Pictures::applicationIcon());
-}
+    toolkit::applyDesign(this, {5310, 5715, toolkit::colors::DarkGrey, false});
+    setWindowTitle(tr("Help"));
+    setWindowIcon(pictures.applicationIcon());
+    toolkit::buildControls(this, Controls);
 
-void HelpWindow::buildControls(QWidget *surface)
-{
-    m_backgroundPicture = new Picture(surface, 0, 0);
-    m_backgroundPicture->setObjectName(QStringLiteral("backgroundPicture"));
-
-    const LabelStyle rim{boldFont(), buttonText(), false, Qt::AlignLeft | Qt::AlignTop};
-    for (std::size_t i = 0; i < m_rim.size(); ++i) {
-        m_rim[i] = new Label(surface, QString(), rim, RulesLeft, RulesTop, RulesWidth, RulesHeight);
-        m_rim[i]->setObjectName(QLatin1String(RimCopies[i].name));
-    }
-    m_rulesText = new Label(surface, QString(),
-                            {boldFont(), Colors::White, false, Qt::AlignLeft | Qt::AlignTop},
-                            RulesLeft, RulesTop, RulesWidth, RulesHeight);
-    m_rulesText->setObjectName(QStringLiteral("rulesText"));
-
-    const LabelStyle dark{boldFont(), buttonText(), true, Qt::AlignLeft | Qt::AlignTop};
-    m_closingWish = new Label(surface, QString(), dark, 840, 2520, 1920, 240);
-    m_closingWish->setObjectName(QStringLiteral("closingWish"));
-    auto *signature = new Label(surface, QStringLiteral("kaludnik"), dark, 1920, 2760, 525, 240);
-    signature->setObjectName(QStringLiteral("signature"));
-    auto *designCredit =
-        new Label(surface, QStringLiteral("Design: kaludnik 2026"),
-                  {Fonts::formDefault(), Colors::White, true, Qt::AlignLeft | Qt::AlignTop}, 3360,
-                  5280, 1665, 195);
-    designCredit->setObjectName(QStringLiteral("designCredit"));
-}
-
-void HelpWindow::onLoad()
-{
-    setWindowTitle(loadText(TextId::Help));
-    m_backgroundPicture->setPicture(Pictures::background(devicePixelRatioF()));
-    // Every label is transparent already, so the picture shows between the letters.
-    m_rulesText->setCaption(loadText(TextId::Rules));
-    m_closingWish->setCaption(loadText(TextId::ClosingWish));
-
-    // Each copy is placed from the rules text anew, never from another copy, so every loading
-    // gives the same rim.
-    for (std::size_t i = 0; i < m_rim.size(); ++i) {
-        m_rim[i]->setCaption(m_rulesText->caption());
-        m_rim[i]->setLeftTwips(m_rulesText->leftTwips() + RimCopies[i].dx);
-        m_rim[i]->setTopTwips(m_rulesText->topTwips() + RimCopies[i].dy);
+    using toolkit::builtControl;
+    builtControl<toolkit::Picture>(this, "backgroundPicture")
+        ->setPicture(pictures.background(devicePixelRatioF()));
+    auto *rules = builtControl<toolkit::Label>(this, "rulesText");
+    //: The rules of the game in the help window; the text wraps within the window.
+    rules->showText(tr("Click each of the 9 buttons to prevent them counting down to zero.  When "
+                       "you reach zero, it's game over and you have to start again."));
+    //: Under the rules in the help window: a short wish for the player.
+    builtControl<toolkit::Label>(this, "closingWish")->showText(tr("..."));
+    // Each copy is placed from the rules text, never from another copy.
+    for (const RimCopy &copy : RimCopies) {
+        auto *rim = builtControl<toolkit::Label>(this, copy.name);
+        rim->showText(rules->text());
+        rim->moveToTwips(rules->leftTwips() + copy.dx, rules->topTwips() + copy.dy);
     }
 }

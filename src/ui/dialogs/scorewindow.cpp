@@ -1,21 +1,101 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #include "scorewindow.h"
 
-#include "button.h"
 #include "colors.h"
-#include "fonts.h"
-#include "handlers.h"
+#include "design.h"
+#include "guard.h"
 #include "label.h"
-#include "text/stringtable.h"
-#include "twips.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMouseEvent>
+#include <QPushButton>
 
 namespace {
 
-// The rows stand this far apart.
-constexpr float RowPitch = 360;
+using toolkit::ControlKind;
+using toolkit::ControlSpec;
+using toolkit::FontSpec;
+using toolkit::TextColor;
+namespace fonts = toolkit::fonts;
+
+constexpr Qt::WindowFlags Frame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                                  Qt::WindowCloseButtonHint;
+
+constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
+
+// From the top of the window down, in twips; none overlaps another, and each keeps its place
+// when the window is resized. The rows stand 360 twips apart.
+constexpr ControlSpec Controls[] = {
+    {"scoreRow0",
+     ControlKind::Text,
+     {120, 120, 480, 195},
+     fonts::WindowText,
+     TextColor::White,
+     TopLeft,
+     nullptr},
+    {"scoreRow1",
+     ControlKind::Text,
+     {120, 480, 480, 195},
+     fonts::WindowText,
+     TextColor::White,
+     TopLeft,
+     nullptr},
+    {"scoreRow2",
+     ControlKind::Text,
+     {120, 840, 480, 195},
+     fonts::WindowText,
+     TextColor::White,
+     TopLeft,
+     nullptr},
+    {"scoreRow3",
+     ControlKind::Text,
+     {120, 1200, 480, 195},
+     fonts::WindowText,
+     TextColor::White,
+     TopLeft,
+     nullptr},
+    {"scoreRow4",
+     ControlKind::Text,
+     {120, 1560, 480, 195},
+     fonts::WindowText,
+     TextColor::White,
+     TopLeft,
+     nullptr},
+    // Between the table and the name box: why a name was not stored, or the table not saved.
+    {"messageLine",
+     ControlKind::Text,
+     {120, 1800, 4320, 195},
+     fonts::WindowText,
+     TextColor::Red,
+     TopLeft,
+     nullptr},
+    {"nameBox",
+     ControlKind::TextBox,
+     {120, 2040, 1335, 300},
+     {fonts::SansSerif, 8.25, true},
+     TextColor::System,
+     TopLeft,
+     nullptr},
+    {"okButton",
+     ControlKind::Button,
+     {1560, 2040, 1335, 310},
+     fonts::WindowText,
+     TextColor::System,
+     TopLeft,
+     nullptr},
+    {"closeLabel",
+     ControlKind::FixedText,
+     {3480, 2040, 735, 255},
+     {fonts::SansSerif, 12, true},
+     TextColor::White,
+     TopLeft,
+     nullptr},
+};
+
 // A long name is elided to this many pixels, so that score and date stay in the window.
 constexpr int NameWidth = 150;
 
@@ -38,86 +118,84 @@ QString messageFor(const ScoreKeeper::Answer &answer)
 {
     switch (answer.status) {
     case ScoreFile::Status::Unreadable:
-        return loadText(TextId::FileUnreadable);
+        return ScoreWindow::tr("The score file cannot be read; results are not saved to it.");
     case ScoreFile::Status::SetAside:
-        return loadText(TextId::FileSetAside);
+        return ScoreWindow::tr(
+            "The score file was damaged; it was set aside and a new table begins.");
     default:
         break;
     }
     if (answer.unsaved)
-        return loadText(TextId::NotSaved);
+        return ScoreWindow::tr("The result could not be saved; OK tries again.");
     // Offered on the table as it was at game over; other copies of the game saved better
     // results before the name came.
     if (answer.request == ScoreKeeper::Request::Add && !answer.kept)
-        return loadText(TextId::Outscored);
+        return ScoreWindow::tr("Other games scored higher meanwhile; this one did not fit.");
     return {};
 }
 
 } // namespace
 
-ScoreWindow::ScoreWindow(ScoreKeeper &keeper, QWidget *owner)
-    : Window(Frame::Sizable, 4560, 2550, Qt::black, owner), m_keeper(keeper),
+ScoreWindow::ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget *parent)
+    : QDialog(parent, Frame), m_desktop(desktop), m_keeper(keeper),
       m_message(messageFor(keeper.latest())) // the answer, if any, that made a game's offer
 {
-    closeOnEscape();
-    setWindowTitle(loadText(TextId::ScoreTitle));
-    Handlers::connect(&m_keeper, &ScoreKeeper::answered, this, &ScoreWindow::showAnswer);
-    connect(this, &Window::unloaded, this, [this] { m_message.clear(); });
-}
+    toolkit::applyDesign(this, {4560, 2550, toolkit::colors::Black, true});
+    setMouseTracking(true);
+    //: The score window's title.
+    setWindowTitle(tr("Score"));
+    toolkit::buildControls(this, Controls);
 
-void ScoreWindow::buildControls(QWidget *surface)
-{
-    const LabelStyle rowStyle{Fonts::formDefault(), Colors::White, true,
-                              Qt::AlignLeft | Qt::AlignTop};
-    for (int row = 0; row < Rows; ++row) {
-        m_rows[std::size_t(row)] =
-            new Label(surface, QString(), rowStyle, 120, 120 + RowPitch * float(row), 480, 195);
-        m_rows[std::size_t(row)]->setObjectName(QStringLiteral("scoreRow%1").arg(row));
-    }
-    // Between the table and the name box: why a name was not stored, or the table not saved.
-    m_messageLine = new Label(surface, QString(), rowStyle, 120, 1800, 4320, 195);
-    m_messageLine->setObjectName(QStringLiteral("messageLine"));
-    m_messageLine->setTextColor(Colors::Red);
+    using toolkit::builtControl;
+    using toolkit::Label;
+    for (int row = 0; row < Rows; ++row)
+        m_rows[std::size_t(row)] = builtControl<Label>(this, Controls[row].name);
+    m_messageLine = builtControl<Label>(this, "messageLine");
+    m_nameBox = builtControl<QLineEdit>(this, "nameBox");
+    m_confirmButton = builtControl<QPushButton>(this, "okButton");
+    m_closeLabel = builtControl<Label>(this, "closeLabel");
 
-    m_nameBox = new QLineEdit(surface);
-    m_nameBox->setObjectName(QStringLiteral("nameBox"));
-    m_nameBox->setGeometry(Twips::rect(120, 2040, 1335, 300));
-    m_nameBox->setFont(Fonts::design(Fonts::SansSerif, 8.25, true));
-    m_nameBox->setAccessibleName(loadText(TextId::EnterName));
-    Handlers::connect(m_nameBox, &QLineEdit::returnPressed, this, &ScoreWindow::store);
-
-    m_confirmButton = new Button(surface, 0, QString(), 1560, 2040, 1335, 310);
-    m_confirmButton->setObjectName(QStringLiteral("okButton"));
-    Handlers::connect(m_confirmButton, &Button::clicked, this, &ScoreWindow::store);
+    //: The hint in the empty name box, and what a screen reader calls the box.
+    m_nameBox->setPlaceholderText(tr("Enter your name"));
+    m_nameBox->setAccessibleName(m_nameBox->placeholderText());
+    //: The button that stores the name.
+    m_confirmButton->setText(tr("OK"));
+    //: The label that closes the score window.
+    m_closeLabel->showText(tr("Close"));
     setTabOrder(m_nameBox, m_confirmButton);
 
-    m_closeLabel = new Label(surface, QString(),
-                             {Fonts::design(Fonts::SansSerif, 12, true), Colors::White, false,
-                              Qt::AlignLeft | Qt::AlignTop},
-                             3480, 2040, 735, 255);
-    m_closeLabel->setObjectName(QStringLiteral("closeLabel"));
-    Handlers::connect(m_closeLabel, &Label::pointerMoved, this, &ScoreWindow::lightCloseLabel);
-    Handlers::connect(m_closeLabel, &Label::clicked, this, &ScoreWindow::closeWindow);
+    toolkit::connectGuarded(m_desktop, m_nameBox, &QLineEdit::returnPressed, this,
+                            &ScoreWindow::store);
+    toolkit::connectGuarded(m_desktop, m_confirmButton, &QPushButton::clicked, this,
+                            &ScoreWindow::store);
+    toolkit::connectGuarded(m_desktop, m_closeLabel, &Label::pointerMoved, this,
+                            &ScoreWindow::lightCloseLabel);
+    connect(m_closeLabel, &Label::clicked, this, &ScoreWindow::reject);
+    toolkit::connectGuarded(m_desktop, &m_keeper, &ScoreKeeper::answered, this,
+                            &ScoreWindow::showAnswer);
 }
 
-void ScoreWindow::onLoad()
+void ScoreWindow::present()
 {
-    setWindowTitle(loadText(TextId::ScoreTitle));
-    m_nameBox->setPlaceholderText(loadText(TextId::EnterName));
-    m_confirmButton->setText(loadText(TextId::Confirm));
-    m_closeLabel->setCaption(loadText(TextId::Close));
-
-    showTable(m_keeper.latest().table);
-    say(m_message);
-    prepareNameBox(m_keeper.latest().lastName);
+    if (!isVisible()) {
+        // Every opening starts from the design: what was typed before went with the window.
+        m_closeLabel->setTextColor(toolkit::colors::White);
+        showTable(m_keeper.latest().table);
+        say(m_message);
+        prepareNameBox(m_keeper.latest().lastName);
+        m_nameBox->setModified(false);
+    }
+    show();
+    raise(); // shown again while open: the one window comes to the front
+    activateWindow();
 }
 
 void ScoreWindow::offer(int score, const QDateTime &achieved)
 {
     m_offer = Offer{score, achieved};
-    if (isLoaded())
+    if (isVisible())
         prepareNameBox(m_keeper.latest().lastName);
-    showModeless();
+    present();
     m_nameBox->setFocus(Qt::OtherFocusReason);
 }
 
@@ -126,9 +204,11 @@ void ScoreWindow::withdrawOffer()
     m_offer.reset();
 }
 
-void ScoreWindow::onClose()
+void ScoreWindow::done(int result)
 {
     withdrawOffer();
+    m_message.clear();
+    QDialog::done(result);
 }
 
 void ScoreWindow::prepareNameBox(const QString &lastName)
@@ -148,7 +228,7 @@ void ScoreWindow::store()
     }
     const QString name = PlayerName::clean(m_nameBox->text());
     if (name.isEmpty()) {
-        say(loadText(TextId::EmptyName));
+        say(tr("A result needs a name."));
         return;
     }
     const Offer offer = *std::exchange(m_offer, std::nullopt); // one game, stored once
@@ -159,8 +239,6 @@ void ScoreWindow::store()
 void ScoreWindow::showAnswer(const ScoreKeeper::Answer &answer)
 {
     say(messageFor(answer));
-    if (!isLoaded())
-        return;
     showTable(answer.table);
     // The name read from the file, unless the player has typed since the window opened.
     if (answer.request == ScoreKeeper::Request::Read && !m_nameBox->isModified())
@@ -171,31 +249,28 @@ void ScoreWindow::showTable(const ScoreTable &table)
 {
     const QList<ScoreEntry> &entries = table.entries();
     for (int row = 0; row < Rows; ++row) {
-        Label *label = m_rows[std::size_t(row)];
-        label->setCaption(row < entries.size() ? rowText(row + 1, entries[row], label->font())
-                                               : loadText(TextId::NoResult));
+        toolkit::Label *label = m_rows[std::size_t(row)];
+        //: A place of the score table that nobody holds yet.
+        label->showText(row < entries.size() ? rowText(row + 1, entries[row], label->font())
+                                             : tr("–"));
     }
 }
 
 void ScoreWindow::say(const QString &message)
 {
     m_message = message;
-    if (isLoaded())
-        m_messageLine->setCaption(message);
+    m_messageLine->showText(message);
 }
 
-void ScoreWindow::onBareSurfaceMouseMove()
+void ScoreWindow::mouseMoveEvent(QMouseEvent *event)
 {
-    m_closeLabel->setTextColor(Colors::White);
+    // Moves over a control arrive here too, when the control lets them through.
+    if (!childAt(event->position().toPoint()))
+        m_closeLabel->setTextColor(toolkit::colors::White);
+    QDialog::mouseMoveEvent(event);
 }
 
 void ScoreWindow::lightCloseLabel()
 {
-    m_closeLabel->setTextColor(Colors::Red);
-}
-
-void ScoreWindow::closeWindow()
-{
-    withdrawOffer();
-    unload();
+    m_closeLabel->setTextColor(toolkit::colors::Red);
 }

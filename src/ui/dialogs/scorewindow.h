@@ -1,21 +1,27 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "scores/scorekeeper.h"
-#include "window.h"
 
 #include <QDateTime>
+#include <QDialog>
 
 #include <array>
 #include <optional>
 
-class Button;
-class Label;
 class QLineEdit;
+class QPushButton;
+
+namespace toolkit {
+class Desktop;
+class Label;
+} // namespace toolkit
 
 // The score window: the five best results, and a box for the name of a player whose game
 // has just made the table. Modeless: the game goes on while it is open. Its close label turns
 // red under the pointer, white off it, and closes the window when clicked.
-class ScoreWindow : public Window {
+class ScoreWindow : public QDialog {
     Q_OBJECT
 
 public:
@@ -23,19 +29,22 @@ public:
 
     // The table comes from `keeper`: the window shows each of its answers as it comes, and
     // never waits for one.
-    ScoreWindow(ScoreKeeper &keeper, QWidget *owner = nullptr);
+    ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget *parent);
 
+    // Opens the window as the design has it, or brings it to the front as it is.
+    void present();
     // A game that ended with `score` at `achieved` made the table: opens the window with the
     // name box ready. The offer holds until the name is stored, a new game starts, or the
     // window closes.
     void offer(int score, const QDateTime &achieved);
     void withdrawOffer();
 
+    // Closing the window, by its close box, its close label or Escape, drops what it holds.
+    void done(int result) override;
+
 protected:
-    void buildControls(QWidget *surface) override;
-    void onLoad() override;
-    void onClose() override;
-    void onBareSurfaceMouseMove() override;
+    // The pointer over the bare window, not over a control.
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     struct Offer {
@@ -45,22 +54,21 @@ private:
 
     void store();
     void lightCloseLabel();
-    void closeWindow();
     void showAnswer(const ScoreKeeper::Answer &answer);
     void showTable(const ScoreTable &table);
     void prepareNameBox(const QString &lastName);
     void say(const QString &message);
 
+    toolkit::Desktop &m_desktop;
     ScoreKeeper &m_keeper;
     std::optional<Offer> m_offer;
     // What the message line says; an answer that comes while the window is closed leaves it
     // for the next opening, and closing the window drops it.
     QString m_message;
 
-    // Controls, valid while loaded.
-    std::array<Label *, Rows> m_rows{};
-    Label *m_messageLine = nullptr;
+    std::array<toolkit::Label *, Rows> m_rows{};
+    toolkit::Label *m_messageLine = nullptr;
     QLineEdit *m_nameBox = nullptr;
-    Button *m_confirmButton = nullptr;
-    Label *m_closeLabel = nullptr;
+    QPushButton *m_confirmButton = nullptr;
+    toolkit::Label *m_closeLabel = nullptr;
 };

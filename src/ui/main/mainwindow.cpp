@@ -1,182 +1,321 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #include "mainwindow.h"
 
 #include "aboutwindow.h"
 #include "appinfo.h"
 #include "board/numbertext.h"
-#include "button.h"
-#include "colors.h"
-#include "fonts.h"
-#include "handlers.h"
+#include "design.h"
+#include "desktop.h"
+#include "guard.h"
 #include "helpwindow.h"
 #include "label.h"
 #include "picture.h"
 #include "pictures.h"
-#include "platform.h"
+#include "process.h"
 #include "scorewindow.h"
-#include "text/stringtable.h"
-#include "timer.h"
 
-#include <QDateTime>
+#include <QCloseEvent>
 #include <QGuiApplication>
-#include <QPixmapCache>
+#include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 namespace {
 
-// Layout in twips.
-constexpr float CellLeft = 5400, CellTop = 120, CellPitch = 1080, CellSize = 975;
+using toolkit::ControlKind;
+using toolkit::ControlSpec;
+using toolkit::FontSpec;
+using toolkit::TextColor;
+namespace fonts = toolkit::fonts;
+
+constexpr Qt::WindowFlags Frame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                  Qt::MSWindowsFixedSizeDialogHint;
+
+constexpr FontSpec CommandFont{fonts::SansSerif, 13.5, true};
+constexpr FontSpec ScoreFont{fonts::SansSerif, 9.75, true};
+constexpr FontSpec GameOverFont{fonts::Comic, 27.75, true};
+constexpr FontSpec CellFont{fonts::SansSerif, 17.25, true};
+constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
+
+// From the back to the front, in twips. The grid's rows of three start at the top left, 975
+// twips square and 105 apart.
+constexpr ControlSpec Controls[] = {
+    {"backgroundPicture",
+     ControlKind::Picture,
+     {-240, -480, 9000, 6000},
+     fonts::WindowText,
+     TextColor::System,
+     TopLeft,
+     nullptr},
+    {"newGameCommand",
+     ControlKind::Command,
+     {2640, 2640, 1275, 360},
+     CommandFont,
+     TextColor::White,
+     TopLeft,
+     nullptr},
+    {"scoreLine",
+     ControlKind::Text,
+     {5400, 3360, 1230, 240},
+     ScoreFont,
+     TextColor::White,
+     TopLeft,
+     nullptr},
+    {"helpCommand",
+     ControlKind::Command,
+     {2640, 3120, 1440, 360},
+     CommandFont,
+     TextColor::White,
+     TopLeft,
+     nullptr},
+    {"aboutCommand",
+     ControlKind::Command,
+     {2640, 3600, 825, 360},
+     CommandFont,
+     TextColor::White,
+     TopLeft,
+     nullptr},
+    {"quitCommand",
+     ControlKind::Command,
+     {2640, 4080, 915, 360},
+     CommandFont,
+     TextColor::White,
+     TopLeft,
+     nullptr},
+    {"gameOverLabel",
+     ControlKind::Text,
+     {5520, 3840, 2745, 765},
+     GameOverFont,
+     TextColor::Red,
+     Qt::AlignCenter,
+     nullptr},
+    {"playPicture",
+     ControlKind::Picture,
+     {2520, 3000, 1545, 1140},
+     fonts::WindowText,
+     TextColor::System,
+     TopLeft,
+     nullptr},
+    {"cell0",
+     ControlKind::Button,
+     {5400, 120, 975, 975},
+     CellFont,
+     TextColor::System,
+     TopLeft,
+     "10"},
+    {"cell1",
+     ControlKind::Button,
+     {6480, 120, 975, 975},
+     CellFont,
+     TextColor::System,
+     TopLeft,
+     "10"},
+    {"cell2",
+     ControlKind::Button,
+     {7560, 120, 975, 975},
+     CellFont,
+     TextColor::System,
+     TopLeft,
+     "10"},
+    {"cell3",
+     ControlKind::Button,
+     {5400, 1200, 975, 975},
+     CellFont,
+     TextColor::System,
+     TopLeft,
+     "10"},
+    {"cell4",
+     ControlKind::Button,
+     {6480, 1200, 975, 975},
+     CellFont,
+     TextColor::System,
+     TopLeft,
+     "10"},
+    {"cell5",
+     ControlKind::Button,
+     {7560, 1200, 975, 975},
+     CellFont,
+     TextColor::System,
+     TopLeft,
+     "10"},
+    {"cell6",
+     ControlKind::Button,
+     {5400, 2280, 975, 975},
+     CellFont,
+     TextColor::System,
+     TopLeft,
+     "10"},
+    {"cell7",
+     ControlKind::Button,
+     {6480, 2280, 975, 975},
+     CellFont,
+     TextColor::System,
+     TopLeft,
+     "10"},
+    {"cell8",
+     ControlKind::Button,
+     {7560, 2280, 975, 975},
+     CellFont,
+     TextColor::System,
+     TopLeft,
+     "10"},
+    // Below the client area: never seen, reached through the keyboard focus alone.
+    {"scoreWindowButton",
+     ControlKind::Button,
+     {120, 5640, 2295, 495},
+     fonts::WindowText,
+     TextColor::System,
+     TopLeft,
+     "Command2"},
+};
+
 constexpr int TitleTimerInterval = 100;
-
-LabelStyle commandStyle()
-{
-    return {Fonts::design(Fonts::SansSerif, 13.5, true), Colors::White, true,
-            Qt::AlignLeft | Qt::AlignTop};
-}
-
-Label *commandLabel(QWidget *surface, const char *name, float top, float width)
-{
-    auto *label = new Label(surface, QString(), commandStyle(), 2640, top, width, 360);
-    label->setObjectName(QLatin1String(name));
-    label->setActsAsButton(true);
-    return label;
-}
 
 // What a screen reader says of a cell's count: the number, or that the cell is dead.
 QString spokenCount(const QString &caption)
 {
-    return caption == Cell::DeadCaption ? loadText(TextId::DeadCell) : caption;
+    //: What a screen reader says of a cell that has died.
+    return caption == Cell::DeadCaption ? MainWindow::tr("dead") : caption;
 }
 
 } // namespace
 
-MainWindow::MainWindow()
-    : Window(Frame::FixedSingle, 8610, 5505, QGuiApplication::palette().color(QPalette::Button)),
-      m_scores(new ScoreKeeper(ScoreFile::defaultPath(), ScoreKeeper::LockWait, this))
+MainWindow::MainWindow(toolkit::Desktop &desktop, toolkit::PictureStore &pictures,
+                       ScoreKeeper &scores, QWidget *parent)
+    : QWidget(parent, Frame), m_desktop(desktop), m_pictures(pictures), m_scores(scores)
 {
-    m_scores->setObjectName(QStringLiteral("scoreKeeper"));
-    Handlers::connect(m_scores, &ScoreKeeper::answered, this, &MainWindow::takeScoresAnswer);
+    toolkit::applyDesign(this,
+                         {8610, 5505, QGuiApplication::palette().color(QPalette::Button), false});
     setWindowTitle(QString::fromUtf8(AppInfo::DisplayName));
-    setWindowIcon(Pictures::applicationIcon());
-    load();
+    setWindowIcon(pictures.applicationIcon());
+    buildControls();
 
     // The usual desktop keys for a new game and for quitting; help and about have none, as
     // they are meant to be out of reach while a game runs.
     auto *newGame = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
-    Handlers::connect(newGame, &QShortcut::activated, this, &MainWindow::startNewGame);
+    toolkit::connectGuarded(m_desktop, newGame, &QShortcut::activated, this,
+                            &MainWindow::startNewGame);
     auto *quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
-    Handlers::connect(quit, &QShortcut::activated, this, &MainWindow::quit);
+    toolkit::connectGuarded(m_desktop, quit, &QShortcut::activated, this, &MainWindow::quit);
+    toolkit::connectGuarded(m_desktop, &m_scores, &ScoreKeeper::answered, this,
+                            &MainWindow::takeScoresAnswer);
+    connect(&m_desktop, &toolkit::Desktop::aboutToEnd, this, &MainWindow::stopTimers);
+
+    armTitle();
+    m_newGameCommand->showText(tr("New Game"));
+    //: The score line until the first game, letter-spaced like the score prefix.
+    m_scoreLine->showText(tr("S c o r e : 0"));
+    m_helpCommand->showText(tr("Help"));
+    m_aboutCommand->showText(tr("About"));
+    m_quitCommand->showText(tr("Quit"));
+    m_gameOverLabel->showText(tr("Game Over"));
+    // The cells are disabled, so the hidden button is the one control that takes the focus.
+    m_scoreWindowButton->setFocus();
 }
 
 MainWindow::~MainWindow() = default;
 
+template <typename Handler> void MainWindow::guarded(Handler &&handler)
+{
+    toolkit::runGuarded(m_desktop, std::forward<Handler>(handler));
+}
+
+void MainWindow::buildControls()
+{
+    toolkit::buildControls(this, Controls);
+    using toolkit::builtControl;
+    m_backgroundPicture = builtControl<toolkit::Picture>(this, "backgroundPicture");
+    m_newGameCommand = builtControl<toolkit::Label>(this, "newGameCommand");
+    m_scoreLine = builtControl<toolkit::Label>(this, "scoreLine");
+    m_helpCommand = builtControl<toolkit::Label>(this, "helpCommand");
+    m_aboutCommand = builtControl<toolkit::Label>(this, "aboutCommand");
+    m_quitCommand = builtControl<toolkit::Label>(this, "quitCommand");
+    m_gameOverLabel = builtControl<toolkit::Label>(this, "gameOverLabel");
+    m_playPicture = builtControl<toolkit::Picture>(this, "playPicture");
+    m_scoreWindowButton = builtControl<QPushButton>(this, "scoreWindowButton");
+
+    m_backgroundPicture->setPicture(m_pictures.background(devicePixelRatioF()));
+    // Hidden until a game starts: decoded then, not on the way to the first frame.
+    m_playPicture->setPictureOnShow(
+        [this, ratio = devicePixelRatioF()] { return m_pictures.play(ratio); });
+    m_playPicture->hide();
+    m_gameOverLabel->hide();
+
+    for (int i = 0; i < Board::CellCount; ++i) {
+        QPushButton *cell = builtControl<QPushButton>(this, Controls[8 + i].name);
+        //: What a screen reader calls a cell: %1 is its row, %2 its column, counted from 1.
+        cell->setAccessibleName(tr("Row %1, column %2").arg(i / 3 + 1).arg(i % 3 + 1));
+        cell->setAccessibleDescription(spokenCount(cell->text()));
+        cell->setEnabled(false);
+        connect(cell, &QPushButton::clicked, this,
+                [this, i] { guarded([this, i] { clickCell(i); }); });
+        m_cells[std::size_t(i)] = cell;
+
+        auto *timer = new QTimer(this);
+        timer->setObjectName(QStringLiteral("cellTimer%1").arg(i));
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(1000);
+        connect(timer, &QTimer::timeout, this, [this, i] { guarded([this, i] { tickCell(i); }); });
+        m_cellTimers[std::size_t(i)] = timer;
+    }
+    for (int i = 1; i < Board::CellCount; ++i)
+        setTabOrder(m_cells[std::size_t(i - 1)], m_cells[std::size_t(i)]);
+    setTabOrder(m_cells.back(), m_scoreWindowButton);
+    //: What a screen reader calls the hidden button that opens the score window.
+    m_scoreWindowButton->setAccessibleName(tr("Open the score table"));
+
+    // Started by armTitle(): a timer ticking over a finished title would wake the program ten
+    // times a second for nothing.
+    m_titleTimer = new QTimer(this);
+    m_titleTimer->setObjectName(QStringLiteral("titleTimer"));
+    m_titleTimer->setTimerType(Qt::PreciseTimer);
+    m_titleTimer->setInterval(TitleTimerInterval);
+    toolkit::connectGuarded(m_desktop, m_titleTimer, &QTimer::timeout, this,
+                            &MainWindow::tickTitle);
+
+    //: What a screen reader calls the score line; the score itself is read after it.
+    m_scoreLine->setAccessibleName(tr("Score"));
+    m_scoreLine->setAccessibleDescription(NumberText::fromSingle(m_board.score()));
+
+    using toolkit::Label;
+    toolkit::connectGuarded(m_desktop, m_newGameCommand, &Label::clicked, this,
+                            &MainWindow::startNewGame);
+    toolkit::connectGuarded(m_desktop, m_helpCommand, &Label::clicked, this, &MainWindow::openHelp);
+    toolkit::connectGuarded(m_desktop, m_aboutCommand, &Label::clicked, this,
+                            &MainWindow::openAbout);
+    toolkit::connectGuarded(m_desktop, m_quitCommand, &Label::clicked, this, &MainWindow::quit);
+    toolkit::connectGuarded(m_desktop, m_scoreWindowButton, &QPushButton::clicked, this,
+                            &MainWindow::openScoreWindow);
+}
+
 HelpWindow &MainWindow::helpWindow()
 {
     if (!m_helpWindow)
-        m_helpWindow = std::make_unique<HelpWindow>(this);
+        m_helpWindow = new HelpWindow(m_pictures, this);
     return *m_helpWindow;
 }
 
 AboutWindow &MainWindow::aboutWindow()
 {
     if (!m_aboutWindow)
-        m_aboutWindow = std::make_unique<AboutWindow>(this);
+        m_aboutWindow = new AboutWindow(m_desktop, m_pictures.applicationIcon(), this);
     return *m_aboutWindow;
 }
 
 ScoreWindow &MainWindow::scoreWindow()
 {
     if (!m_scoreWindow)
-        m_scoreWindow = std::make_unique<ScoreWindow>(*m_scores, this);
+        m_scoreWindow = new ScoreWindow(m_desktop, m_scores, this);
     return *m_scoreWindow;
 }
 
-void MainWindow::buildControls(QWidget *surface)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // Built from the back of the stacking order to the front; the buttons come last, in front.
-    m_backgroundPicture = new Picture(surface, -240, -480);
-    m_backgroundPicture->setObjectName(QStringLiteral("backgroundPicture"));
-    m_backgroundPicture->setPicture(Pictures::background(surface->devicePixelRatioF()));
-
-    m_newGameCommand = commandLabel(surface, "newGameCommand", 2640, 1275);
-    m_scoreLine = new Label(surface, QString(),
-                            {Fonts::design(Fonts::SansSerif, 9.75, true), Colors::White, true,
-                             Qt::AlignLeft | Qt::AlignTop},
-                            5400, 3360, 1230, 240);
-    m_scoreLine->setObjectName(QStringLiteral("scoreLine"));
-    m_helpCommand = commandLabel(surface, "helpCommand", 3120, 1440);
-    m_aboutCommand = commandLabel(surface, "aboutCommand", 3600, 825);
-    m_quitCommand = commandLabel(surface, "quitCommand", 4080, 915);
-    m_gameOverLabel =
-        new Label(surface, QString(),
-                  {Fonts::design(Fonts::Comic, 27.75, true), Colors::Red, true, Qt::AlignCenter},
-                  5520, 3840, 2745, 765);
-    m_gameOverLabel->setObjectName(QStringLiteral("gameOverLabel"));
-    m_gameOverLabel->hide();
-
-    m_playPicture = new Picture(surface, 2520, 3000);
-    m_playPicture->setObjectName(QStringLiteral("playPicture"));
-    // Hidden until a game starts: decoded then, not on the way to the first frame.
-    const qreal ratio = surface->devicePixelRatioF();
-    m_playPicture->setPictureOnShow([ratio] { return Pictures::play(ratio); });
-    m_playPicture->hide();
-
-    const QFont cellFont = Fonts::design(Fonts::SansSerif, 17.25, true);
-    for (int i = 0; i < Board::CellCount; ++i) {
-        Button *cell =
-            new Button(surface, i, QString(Cell::FullCaption), CellLeft + CellPitch * float(i % 3),
-                       CellTop + CellPitch * float(i / 3), CellSize, CellSize);
-        cell->setObjectName(QStringLiteral("cell%1").arg(i));
-        cell->setFont(cellFont);
-        cell->setAccessibleName(loadText(TextId::CellName).arg(i / 3 + 1).arg(i % 3 + 1));
-        cell->setAccessibleDescription(spokenCount(cell->text()));
-        cell->setEnabled(false);
-        Handlers::connect(cell, &Button::indexClicked, this, &MainWindow::clickCell);
-        m_cells[std::size_t(i)] = cell;
-
-        Timer *timer = new Timer(surface, i, 1000, false);
-        timer->setObjectName(QStringLiteral("cellTimer%1").arg(i));
-        Handlers::connect(timer, &Timer::tick, this, &MainWindow::tickCell);
-        m_cellTimers[std::size_t(i)] = timer;
-    }
-    m_scoreWindowButton = new Button(surface, 0, QStringLiteral("Command2"), 120, 5640, 2295, 495);
-    m_scoreWindowButton->setObjectName(QStringLiteral("scoreWindowButton"));
-    m_scoreWindowButton->setAccessibleName(loadText(TextId::OpenScoreTable));
-    Handlers::connect(m_scoreWindowButton, &Button::clicked, this, &MainWindow::openScoreWindow);
-    for (int i = 1; i < Board::CellCount; ++i)
-        setTabOrder(m_cells[std::size_t(i - 1)], m_cells[std::size_t(i)]);
-    setTabOrder(m_cells.back(), m_scoreWindowButton);
-
-    // Started by armTitle(): a timer ticking over a finished title would wake the program ten
-    // times a second for nothing.
-    m_titleTimer = new Timer(surface, 0, TitleTimerInterval, false);
-    m_titleTimer->setObjectName(QStringLiteral("titleTimer"));
-    Handlers::connect(m_titleTimer, &Timer::tick, this, &MainWindow::tickTitle);
-
-    m_scoreLine->setAccessibleName(loadText(TextId::ScoreName));
-    m_scoreLine->setAccessibleDescription(NumberText::fromSingle(m_board.score()));
-
-    Handlers::connect(m_newGameCommand, &Label::clicked, this, &MainWindow::startNewGame);
-    Handlers::connect(m_helpCommand, &Label::clicked, this, &MainWindow::openHelp);
-    Handlers::connect(m_aboutCommand, &Label::clicked, this, &MainWindow::openAbout);
-    Handlers::connect(m_quitCommand, &Label::clicked, this, &MainWindow::quit);
-}
-
-void MainWindow::onLoad()
-{
-    armTitle();
-    m_newGameCommand->setCaption(loadText(TextId::NewGame));
-    m_scoreLine->setCaption(loadText(TextId::ScoreAtStart));
-    m_helpCommand->setCaption(loadText(TextId::Help));
-    m_aboutCommand->setCaption(loadText(TextId::About));
-    m_quitCommand->setCaption(loadText(TextId::Quit));
-    m_gameOverLabel->setCaption(loadText(TextId::GameOver));
-    // The cells are disabled, so the hidden button is the one control that takes the focus.
-    m_scoreWindowButton->setFocus();
-}
-
-void MainWindow::onClose()
-{
-    Platform::current().endProgram(0);
+    // Closing the main window ends the program; it is never refused.
+    event->accept();
+    guarded([this] { quit(); });
 }
 
 void MainWindow::startNewGame()
@@ -196,23 +335,30 @@ void MainWindow::startNewGame()
 
 void MainWindow::openHelp()
 {
-    helpWindow().showModal();
+    helpWindow().exec();
 }
 
 void MainWindow::openAbout()
 {
-    aboutWindow().showModal();
+    aboutWindow().exec();
 }
 
 void MainWindow::openScoreWindow()
 {
-    m_scores->read(); // what other copies of the game saved meanwhile
-    scoreWindow().showModeless();
+    m_scores.read(); // what other copies of the game saved meanwhile
+    scoreWindow().present();
 }
 
 void MainWindow::quit()
 {
-    Platform::current().endProgram(0);
+    m_desktop.endProgram(0);
+}
+
+void MainWindow::stopTimers()
+{
+    for (QTimer *timer : m_cellTimers)
+        timer->stop();
+    m_titleTimer->stop();
 }
 
 void MainWindow::clickCell(int index)
@@ -243,34 +389,39 @@ void MainWindow::tickCell(int index)
 
 void MainWindow::tickTitle()
 {
-    if (const std::optional<QString> title = m_title.nextTitle())
-        setTitle(*title);
+    if (const std::optional<QString> title = m_title.nextTitle()) {
+        // Qt would hand an empty title to the window system as the program's name, which then
+        // shows for an instant; a single space is drawn blank everywhere.
+        setWindowTitle(title->isEmpty() ? QStringLiteral(" ") : *title);
+    }
     if (m_title.hasMoreToShow())
         return;
-    m_titleTimer->setEnabled(false);
-    // Nothing moves from here until the player acts. Qt's pixmap cache, filled by the first
-    // paintings (the icon, the style's buttons), would wake the program once more 30 s on to
-    // age its drawings; letting them go now costs one redrawing at the next paint.
+    m_titleTimer->stop();
+    // Nothing moves from here until the player acts.
     if (m_board.phase() != GamePhase::Running)
-        QPixmapCache::clear();
+        toolkit::process::dropCachedDrawings();
 }
 
 void MainWindow::armTitle()
 {
     m_title.arm();
     // Already running while typing: the period goes on, so the frames stay 100 ms apart.
-    m_titleTimer->setEnabled(true);
+    if (!m_titleTimer->isActive())
+        m_titleTimer->start();
 }
 
 void MainWindow::showCell(int index, bool restartPeriod)
 {
     const Cell &cell = m_board.cell(index);
-    Timer *timer = m_cellTimers[std::size_t(index)];
-    timer->setInterval(cell.timerInterval);
-    timer->setEnabled(cell.timerEnabled);
-    if (restartPeriod)
-        timer->restart();
-    Button *button = m_cells[std::size_t(index)];
+    QTimer *timer = m_cellTimers[std::size_t(index)];
+    // A timer runs while it is enabled with a period; a new period starts it afresh.
+    if (!cell.timerEnabled || cell.timerInterval <= 0) {
+        timer->stop();
+        timer->setInterval(cell.timerInterval);
+    } else if (restartPeriod || !timer->isActive() || timer->interval() != cell.timerInterval) {
+        timer->start(cell.timerInterval);
+    }
+    QPushButton *button = m_cells[std::size_t(index)];
     button->setText(cell.caption);
     button->setEnabled(cell.enabled);
     button->setAccessibleDescription(spokenCount(cell.caption));
@@ -278,7 +429,7 @@ void MainWindow::showCell(int index, bool restartPeriod)
 
 void MainWindow::showScore()
 {
-    m_scoreLine->setCaption(m_board.scoreText());
+    m_scoreLine->showText(m_board.scoreText());
     m_scoreLine->setAccessibleDescription(NumberText::fromSingle(m_board.score()));
 }
 
@@ -286,17 +437,12 @@ void MainWindow::showGameOver()
 {
     m_gameOverLabel->show();
     m_playPicture->hide();
-    Platform::current().beep();
-    Platform::current().announce(m_gameOverLabel);
-    offerResult();
-}
-
-void MainWindow::offerResult()
-{
+    m_desktop.playGameOverSound();
+    m_desktop.announce(m_gameOverLabel);
     // Decided on the file as it is now, not as it was read long before: another copy of the
     // game may have filled the table meanwhile.
     m_offer = Offer{int(m_board.score()), QDateTime::currentDateTimeUtc()};
-    m_scores->read();
+    m_scores.read();
 }
 
 void MainWindow::takeScoresAnswer(const ScoreKeeper::Answer &answer)

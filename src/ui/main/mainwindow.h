@@ -1,44 +1,54 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "board/board.h"
 #include "scores/scorekeeper.h"
 #include "title/titleanimation.h"
-#include "window.h"
 
 #include <QDateTime>
+#include <QPointer>
+#include <QWidget>
 
 #include <array>
-#include <memory>
 #include <optional>
 
 class AboutWindow;
-class Button;
 class HelpWindow;
+class QPushButton;
+class QTimer;
+class ScoreWindow;
+
+namespace toolkit {
+class Desktop;
 class Label;
 class Picture;
-class ScoreWindow;
-class Timer;
+class PictureStore;
+} // namespace toolkit
 
 // The main window: the grid of cells on the right, the four text commands on the left over the
 // background picture, the score line and the game-over label. It holds no game state of its
 // own; its handlers call the board's rules and then show the board's state.
-class MainWindow : public Window {
+class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    MainWindow();
+    // The window uses `desktop`, `pictures` and `scores` for as long as it lives.
+    MainWindow(toolkit::Desktop &desktop, toolkit::PictureStore &pictures, ScoreKeeper &scores,
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    const Board &board() const { return m_board; }
-    const TitleAnimation &title() const { return m_title; }
-
 protected:
-    void buildControls(QWidget *surface) override;
-    void onLoad() override;
-    void onClose() override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
-    // Handlers, each run inside the toolkit's handler boundary.
+    friend struct MainWindowProbe; // what the tests read of the game behind the window
+
+    void buildControls();
+    // Runs `handler` inside the handler boundary.
+    template <typename Handler> void guarded(Handler &&handler);
+
+    // Handlers.
     void startNewGame();
     void openHelp();
     void openAbout();
@@ -47,49 +57,53 @@ private:
     void clickCell(int index);
     void tickCell(int index);
     void tickTitle();
+    void takeScoresAnswer(const ScoreKeeper::Answer &answer);
+
     // Starts the typing of the title and its timer, which runs only while there is something
     // left to type.
     void armTitle();
-
     // Shows cell `index` on its button and timer; `restartPeriod` starts its timer's period
     // afresh, as after a new game or an accepted click, which put the countdown back to "10".
     void showCell(int index, bool restartPeriod);
     // The score line, written only after a new game and after a click that scored.
     void showScore();
     void showGameOver();
+    // Once the program is ending, no timer may tick again.
+    void stopTimers();
 
-    // The dialogs, each created on first use, transient for this window.
+    // The dialogs, each created on first use, transient for this window, which owns them.
     HelpWindow &helpWindow();
     AboutWindow &aboutWindow();
     ScoreWindow &scoreWindow();
-    // A finished game whose score makes the table as the file holds it then is offered to the
-    // score window, once the keeper has read the file.
-    void offerResult();
-    void takeScoresAnswer(const ScoreKeeper::Answer &answer);
+
+    toolkit::Desktop &m_desktop;
+    toolkit::PictureStore &m_pictures;
+    ScoreKeeper &m_scores;
 
     Board m_board;
     TitleAnimation m_title;
-    std::unique_ptr<HelpWindow> m_helpWindow;
-    std::unique_ptr<AboutWindow> m_aboutWindow;
-    ScoreKeeper *m_scores; // the best results; a child, which reads nothing before it is asked
-    std::unique_ptr<ScoreWindow> m_scoreWindow;
+    // A finished game, until a fresh read of the table decides whether it made it: another
+    // copy of the game may have filled the table since it was last read.
     struct Offer {
         int score;
         QDateTime achieved;
     };
-    std::optional<Offer> m_offer; // a finished game, until the keeper's read decides on it
+    std::optional<Offer> m_offer;
 
-    // Controls, valid from creation to the end of the program.
-    std::array<Button *, Board::CellCount> m_cells{};
-    std::array<Timer *, Board::CellCount> m_cellTimers{};
-    Button *m_scoreWindowButton = nullptr; // below the client area, reached by the focus only
-    Label *m_newGameCommand = nullptr;
-    Label *m_scoreLine = nullptr;
-    Label *m_helpCommand = nullptr;
-    Label *m_aboutCommand = nullptr;
-    Label *m_quitCommand = nullptr;
-    Label *m_gameOverLabel = nullptr;
-    Picture *m_backgroundPicture = nullptr;
-    Picture *m_playPicture = nullptr; // over help and about while a game runs
-    Timer *m_titleTimer = nullptr;
+    // Children, each owned by this window.
+    QPointer<HelpWindow> m_helpWindow;
+    QPointer<AboutWindow> m_aboutWindow;
+    QPointer<ScoreWindow> m_scoreWindow;
+    std::array<QPushButton *, Board::CellCount> m_cells{};
+    std::array<QTimer *, Board::CellCount> m_cellTimers{};
+    QTimer *m_titleTimer = nullptr;
+    QPushButton *m_scoreWindowButton = nullptr; // below the client area, reached by the focus
+    toolkit::Label *m_newGameCommand = nullptr;
+    toolkit::Label *m_scoreLine = nullptr;
+    toolkit::Label *m_helpCommand = nullptr;
+    toolkit::Label *m_aboutCommand = nullptr;
+    toolkit::Label *m_quitCommand = nullptr;
+    toolkit::Label *m_gameOverLabel = nullptr;
+    toolkit::Picture *m_backgroundPicture = nullptr;
+    toolkit::Picture *m_playPicture = nullptr; // over help and about while a game runs
 };

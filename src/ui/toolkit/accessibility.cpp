@@ -1,9 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #include "accessibility.h"
 
 #include "label.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+
+namespace toolkit {
 
 namespace {
 
@@ -15,7 +19,7 @@ public:
 
     QAccessible::Role role() const override
     {
-        return label()->actsAsButton() ? QAccessible::Button : QAccessible::StaticText;
+        return label()->actsAsCommand() ? QAccessible::Button : QAccessible::StaticText;
     }
 
     QString text(QAccessible::Text type) const override
@@ -29,19 +33,19 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        if (label()->actsAsButton() && isCovered())
+        if (label()->actsAsCommand() && isCovered())
             state.disabled = true;
         return state;
     }
 
     QStringList actionNames() const override
     {
-        return label()->actsAsButton() ? QStringList{pressAction()} : QStringList{};
+        return label()->actsAsCommand() ? QStringList{pressAction()} : QStringList{};
     }
 
     void doAction(const QString &action) override
     {
-        if (action == pressAction() && label()->actsAsButton() && !isCovered())
+        if (action == pressAction() && label()->actsAsCommand() && !isCovered())
             Q_EMIT label()->clicked();
     }
 
@@ -57,22 +61,16 @@ private:
 
 QAccessibleInterface *labelFactory(const QString &className, QObject *object)
 {
-    if (className != QLatin1String("Label"))
+    if (className != QLatin1String("toolkit::Label"))
         return nullptr;
     return new LabelAccessible(static_cast<Label *>(object));
 }
 
 } // namespace
 
-namespace Accessibility {
-
-void install()
+void installAccessibility()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(labelFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    QAccessible::installFactory(labelFactory);
 }
 
-} // namespace Accessibility
+} // namespace toolkit

@@ -1,11 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #pragma once
 
-// What screen readers are told about the toolkit's own controls.
-namespace Accessibility {
+namespace toolkit {
 
-// Makes labels that act as commands read as push buttons that can be pressed. Idempotent.
-// Makes labels that act as commands read as push buttons that can be pressed. Idempotent;
-// every Label calls it before it can be seen.
-void install();
+// Makes labels that act as commands read to screen readers as push buttons that can be pressed,
+// unless something in front of them takes their clicks. Once per program.
+void installAccessibility();
 
-} // namespace Accessibility
+} // namespace toolkit

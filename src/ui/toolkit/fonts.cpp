@@ -1,38 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #include "fonts.h"
 
 #include <QStringList>
 
-namespace Fonts {
+namespace toolkit::fonts {
 
-void installSubstitutions()
+void installSubstitutes()
 {
-    static const bool installed = [] {
-        // Explicit substitutes keep the result from depending on fontconfig's generic fallback,
-        // which picks whatever sans face the machine happens to have.
-        QFont::insertSubstitutions(QString::fromLatin1(SansSerif),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                    QStringLiteral("DejaVu Sans")});
-        QFont::insertSubstitutions(QString::fromLatin1(Comic),
-                                   {QStringLiteral("Comic Neue"), QStringLiteral("Comic Relief"),
-                                    QStringLiteral("DejaVu Sans")});
-        return true;
-    }();
-    Q_UNUSED(installed);
+    // Explicit substitutes keep the result from depending on fontconfig's generic fallback,
+    // which picks whatever sans face the machine happens to have.
+    QFont::insertSubstitutions(QString::fromLatin1(SansSerif),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QString::fromLatin1(Comic),
+                               {QStringLiteral("Comic Neue"), QStringLiteral("Comic Relief"),
+                                QStringLiteral("DejaVu Sans")});
 }
 
-QFont design(const char *face, qreal points, bool bold)
+QFont font(const FontSpec &spec)
 {
-    installSubstitutions();
-    QFont font(QString::fromLatin1(face));
-    font.setPointSizeF(points);
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    QFont font(QString::fromLatin1(spec.face));
+    font.setPointSizeF(spec.points);
+    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }
 
-QFont formDefault()
-{
-    return design(SansSerif, 8.25, false);
-}
-
-} // namespace Fonts
+} // namespace toolkit::fonts

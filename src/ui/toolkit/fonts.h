@@ -1,21 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QFont>
 
-// The faces the windows are designed with. Where a face is not installed, Qt substitutes an
-// installed face of the same kind that has the Central European letters.
-namespace Fonts {
+namespace toolkit {
+
+// A font as the designs name it: a face, a size in points, bold or regular. Where a face is not
+// installed, an installed face of the same kind with the Central European letters stands in.
+struct FontSpec {
+    const char *face;
+    qreal points;
+    bool bold;
+};
+
+namespace fonts {
 
 inline constexpr char SansSerif[] = "MS Sans Serif";
 inline constexpr char Comic[] = "Comic Sans MS";
 
-// A face at a size in points, bold or regular.
-QFont design(const char *face, qreal points, bool bold);
+// What a window's text is drawn in unless its design says otherwise.
+inline constexpr FontSpec WindowText{SansSerif, 8.25, false};
 
-// The forms' default font: MS Sans Serif 8.25 pt, regular.
-QFont formDefault();
+QFont font(const FontSpec &spec);
 
-// Registers the substitutes for the design faces once; design() does it too.
-void installSubstitutions();
+// Names the installed faces that stand in for the design faces; once per program.
+void installSubstitutes();
 
-} // namespace Fonts
+} // namespace fonts
+
+} // namespace toolkit

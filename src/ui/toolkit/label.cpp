@@ -1,33 +1,25 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #include "label.h"
-
-#include "accessibility.h"
-#include "twips.h"
 
 #include <QMouseEvent>
 
-Label::Label(QWidget *parent, const QString &designText, const LabelStyle &style, float left,
-             float top, float width, float height)
-    : QLabel(parent), m_left(left), m_top(top), m_autoSize(style.autoSize)
+namespace toolkit {
+
+Label::Label(const TwipRect &place, bool autoSize, QWidget *parent)
+    : QLabel(parent), m_left(place.left), m_top(place.top), m_autoSize(autoSize),
+      m_fitPending(autoSize)
 {
-    Accessibility::install();
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
     setTextFormat(Qt::PlainText);
-    setFont(style.font);
-    setAlignment(style.alignment);
-    setWordWrap(!style.autoSize);
-    setTextColor(style.color);
-    setGeometry(Twips::rect(left, top, width, height));
-    // No text yet: sized when it gets one, or when it is shown.
-    if (designText.isEmpty())
-        m_fitPending = m_autoSize;
-    else
-        setCaption(designText);
+    setWordWrap(!autoSize);
+    setGeometry(twips::toPixels(place));
 }
 
-void Label::setCaption(const QString &text)
+void Label::showText(const QString &text)
 {
     setText(text);
     if (m_autoSize) {
@@ -51,11 +43,6 @@ void Label::showEvent(QShowEvent *event)
     QLabel::showEvent(event);
 }
 
-void Label::setActsAsButton(bool actsAsButton)
-{
-    m_actsAsButton = actsAsButton;
-}
-
 void Label::setTextColor(const QColor &color)
 {
     QPalette colors = palette();
@@ -63,26 +50,11 @@ void Label::setTextColor(const QColor &color)
     setPalette(colors);
 }
 
-QColor Label::textColor() const
-{
-    return palette().color(QPalette::WindowText);
-}
-
-void Label::setLeftTwips(float left)
+void Label::moveToTwips(float left, float top)
 {
     m_left = left;
-    place();
-}
-
-void Label::setTopTwips(float top)
-{
     m_top = top;
-    place();
-}
-
-void Label::place()
-{
-    move(Twips::toPixels(m_left), Twips::toPixels(m_top));
+    move(twips::toPixels(left), twips::toPixels(top));
 }
 
 void Label::mousePressEvent(QMouseEvent *event)
@@ -106,3 +78,5 @@ void Label::mouseMoveEvent(QMouseEvent *event)
     event->accept();
     Q_EMIT pointerMoved();
 }
+
+} // namespace toolkit

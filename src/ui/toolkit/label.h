@@ -1,38 +1,34 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #pragma once
+
+#include "twips.h"
 
 #include <QLabel>
 
-// How a label is drawn, as its window designs it.
-struct LabelStyle {
-    QFont font;
-    QColor color;
-    bool autoSize = true; // takes the size of each new text, keeping its left and top
-    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
-};
+namespace toolkit {
 
-// A windowless text: transparent, placed in twips, clickable. A click fires when the button
-// is released inside the label. Mouse moves over it belong to it and never reach the window.
+// A windowless text: transparent, placed in twips, clickable. A click fires when the button is
+// released inside the label. Mouse moves over it belong to it and never reach the window.
 class Label : public QLabel {
     Q_OBJECT
 
 public:
-    Label(QWidget *parent, const QString &designText, const LabelStyle &style, float left,
-          float top, float width, float height);
+    // An auto-size label takes the size of each new text, keeping its left and top; any other
+    // keeps the size of `place` and wraps its text.
+    Label(const TwipRect &place, bool autoSize, QWidget *parent);
 
-    void setCaption(const QString &text);
-    QString caption() const { return text(); }
-
+    // Shows `text`, and takes its size if the label sizes itself.
+    void showText(const QString &text);
     void setTextColor(const QColor &color);
-    QColor textColor() const;
 
     // A label that acts as a command reads to screen readers as a push button.
-    void setActsAsButton(bool actsAsButton);
-    bool actsAsButton() const { return m_actsAsButton; }
+    void setActsAsCommand(bool actsAsCommand) { m_actsAsCommand = actsAsCommand; }
+    bool actsAsCommand() const { return m_actsAsCommand; }
 
     float leftTwips() const { return m_left; }
     float topTwips() const { return m_top; }
-    void setLeftTwips(float left);
-    void setTopTwips(float top);
+    void moveToTwips(float left, float top);
 
 Q_SIGNALS:
     void clicked();
@@ -45,7 +41,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void place();
     // Takes the size of the text now, or, while the label is hidden on purpose, when it is
     // next shown: measuring the text loads its face, which a hidden label need not do yet.
     void fitText();
@@ -54,6 +49,8 @@ private:
     float m_top;
     bool m_autoSize;
     bool m_pressed = false;
-    bool m_actsAsButton = false;
+    bool m_actsAsCommand = false;
     bool m_fitPending = false;
 };
+
+} // namespace toolkit

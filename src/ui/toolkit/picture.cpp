@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #include "picture.h"
 
 #include "twips.h"
@@ -6,17 +8,18 @@
 
 #include <utility>
 
-Picture::Picture(QWidget *parent, float left, float top) : QLabel(parent)
+namespace toolkit {
+
+Picture::Picture(float left, float top, QWidget *parent) : QLabel(parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::NoFocus);
     setScaledContents(false);
-    move(Twips::toPixels(left), Twips::toPixels(top));
+    move(twips::toPixels(left), twips::toPixels(top));
 }
 
 void Picture::setPicture(const QPixmap &picture)
 {
-    m_picture = picture;
     setPixmap(picture);
     resize(picture.deviceIndependentSize().toSize());
 }
@@ -42,3 +45,5 @@ void Picture::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
 }
+
+} // namespace toolkit

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QLabel>
@@ -5,17 +7,18 @@
 
 #include <functional>
 
-// A picture shown at its own size, never stretched, with its top-left corner in twips.
-// Clicks on it stop at it and do nothing.
+namespace toolkit {
+
+// A picture shown at its own size, never stretched, with its top-left corner in twips. Clicks
+// on it stop at it and do nothing.
 class Picture : public QLabel {
     Q_OBJECT
 
 public:
-    Picture(QWidget *parent, float left, float top);
+    Picture(float left, float top, QWidget *parent);
 
     // Shares `picture` (no copy of its pixels) and takes its size.
     void setPicture(const QPixmap &picture);
-    QPixmap picture() const { return m_picture; }
     // Takes the picture, and its size, from `load` when first shown, for a picture that starts
     // hidden: its decoding stays off the way to the window's first frame.
     void setPictureOnShow(std::function<QPixmap()> load);
@@ -26,6 +29,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QPixmap m_picture;
     std::function<QPixmap()> m_load;
 };
+
+} // namespace toolkit

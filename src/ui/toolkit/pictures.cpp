@@ -1,47 +1,16 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #include "pictures.h"
 
 #include "appinfo.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QResource>
 #include <QtEndian>
 
-namespace Pictures {
-
-namespace {
-
-QString keyOf(const QString &path, qreal devicePixelRatio)
-{
-    return devicePixelRatio > 1.0 ? path + QLatin1String("@2x") : path;
-}
-
-// One copy of each picture per pixel ratio, for the whole run.
-QHash<QString, QPixmap> &pictures()
-{
-    static QHash<QString, QPixmap> pixmaps;
-    // Pixmaps belong to the application object: let them go before it does.
-    static const bool cleared = [] {
-        qAddPostRoutine([] { pixmaps.clear(); });
-        return true;
-    }();
-    Q_UNUSED(cleared);
-    return pixmaps;
-}
-
-QPixmap shared(const QString &path, qreal devicePixelRatio)
-{
-    const QString key = keyOf(path, devicePixelRatio);
-    auto found = pictures().constFind(key);
-    if (found == pictures().cend())
-        found = pictures().insert(key, load(path, devicePixelRatio));
-    return *found;
-}
-
-} // namespace
+namespace toolkit {
 
 namespace {
 
@@ -96,21 +65,25 @@ private:
 
 } // namespace
 
-QIcon applicationIcon()
-{
-    // One for the whole run: four windows ask for it.
-    static const QIcon icon(new DeferredIconEngine);
-    return icon;
-}
+PictureStore::PictureStore() : m_icon(new DeferredIconEngine) {}
 
-QPixmap background(qreal devicePixelRatio)
+QPixmap PictureStore::background(qreal devicePixelRatio)
 {
     return shared(BackgroundPath, devicePixelRatio);
 }
 
-QPixmap play(qreal devicePixelRatio)
+QPixmap PictureStore::play(qreal devicePixelRatio)
 {
     return shared(PlayPath, devicePixelRatio);
+}
+
+QPixmap PictureStore::shared(const QString &path, qreal devicePixelRatio)
+{
+    const QString key = devicePixelRatio > 1.0 ? path + QLatin1String("@2x") : path;
+    auto found = m_pixmaps.constFind(key);
+    if (found == m_pixmaps.cend())
+        found = m_pixmaps.insert(key, QPixmap::fromImage(loadImage(path, devicePixelRatio)));
+    return *found;
 }
 
 namespace {
@@ -120,13 +93,6 @@ QString doubled(const QString &path)
     const QFileInfo file(path);
     return file.path() + QLatin1Char('/') + file.completeBaseName() + QLatin1String("@2x.") +
            file.suffix();
-}
-
-} // namespace
-
-QPixmap load(const QString &path, qreal devicePixelRatio)
-{
-    return QPixmap::fromImage(loadImage(path, devicePixelRatio));
 }
 
 // A picture decoded at build time (tools/unpackpicture), read in place: its four-number header,
@@ -151,7 +117,9 @@ QImage unpacked(const QString &path)
     return QImage(data + HeaderSize, int(width), int(height), qsizetype(bytesPerLine), format);
 }
 
-QImage loadImage(const QString &path, qreal devicePixelRatio)
+} // namespace
+
+QImage PictureStore::loadImage(const QString &path, qreal devicePixelRatio)
 {
     if (devicePixelRatio > 1.0) {
         QImage sharp(doubled(path));
@@ -164,4 +132,4 @@ QImage loadImage(const QString &path, qreal devicePixelRatio)
     return fast.isNull() ? QImage(path) : fast;
 }
 
-} // namespace Pictures
+} // namespace toolkit

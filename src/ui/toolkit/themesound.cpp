@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #include "themesound.h"
 
 #include "appinfo.h"
@@ -14,9 +16,9 @@
 #include <mutex>
 #include <thread>
 
-namespace ThemeSound {
+namespace toolkit {
 
-namespace {
+namespace detail {
 
 struct Request {
     std::vector<const char *> eventIds;
@@ -34,13 +36,13 @@ struct Shared {
 };
 
 // Owns the libcanberra context. Only its own thread touches the context.
-class Player {
+class SoundPlayer {
 public:
-    Player() : m_thread([shared = m_shared] { run(*shared); }) {}
+    SoundPlayer() : m_thread([shared = m_shared] { run(*shared); }) {}
 
     // A sound server that has stopped answering holds the thread inside libcanberra for as long
     // as its own timeouts last; the program does not wait that long to end.
-    ~Player()
+    ~SoundPlayer()
     {
         std::unique_lock lock(m_shared->mutex);
         m_shared->stopping = true;
@@ -53,8 +55,8 @@ public:
         }
     }
 
-    Player(const Player &) = delete;
-    Player &operator=(const Player &) = delete;
+    SoundPlayer(const SoundPlayer &) = delete;
+    SoundPlayer &operator=(const SoundPlayer &) = delete;
 
     void enqueue(Request request)
     {
@@ -143,19 +145,17 @@ private:
     std::thread m_thread; // last: starts once everything above is in place
 };
 
-std::unique_ptr<Player> player;
+} // namespace detail
 
-} // namespace
+ThemeSound::ThemeSound() = default;
 
-void play(std::vector<const char *> eventIds, std::function<void()> fallback)
+ThemeSound::~ThemeSound() = default;
+
+void ThemeSound::play(std::vector<const char *> eventIds, std::function<void()> fallback)
 {
-    if (!player) {
-        player = std::make_unique<Player>();
-        // Stopped with the application object, so that no fallback is posted to one that is
-        // gone.
-        qAddPostRoutine([] { player.reset(); });
-    }
-    player->enqueue({std::move(eventIds), std::move(fallback)});
+    if (!m_player)
+        m_player = std::make_unique<detail::SoundPlayer>();
+    m_player->enqueue({std::move(eventIds), std::move(fallback)});
 }
 
-} // namespace ThemeSound
+} // namespace toolkit

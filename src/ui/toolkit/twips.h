@@ -1,14 +1,24 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QPoint>
 #include <QRect>
-#include <QSize>
 
 #include <cmath>
 
 // Layouts are designed in twips: 1440 to the inch, so 15 to a pixel at 96 dots per inch. Qt's
 // high-DPI scaling takes logical pixels on from there.
-namespace Twips {
+namespace toolkit {
+
+// A rectangle in twips, as the designs give them: left, top, width, height.
+struct TwipRect {
+    float left;
+    float top;
+    float width;
+    float height;
+};
+
+namespace twips {
 
 constexpr float PerPixel = 15.0f;
 
@@ -19,19 +29,11 @@ inline int toPixels(float twips)
     return int(std::lround(twips / PerPixel));
 }
 
-inline float fromPixels(int pixels)
+inline QRect toPixels(const TwipRect &rect)
 {
-    return float(pixels) * PerPixel;
+    return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};
 }
 
-inline QRect rect(float left, float top, float width, float height)
-{
-    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
-}
+} // namespace twips
 
-inline QSize size(float width, float height)
-{
-    return {toPixels(width), toPixels(height)};
-}
-
-} // namespace Twips
+} // namespace toolkit

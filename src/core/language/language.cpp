@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
+#include "language.h"
+
+#include <QDir>
+#include <QTranslator>
+
+namespace {
+
+const QString Folder = QStringLiteral(":/i18n/");
+const QString Prefix = QStringLiteral("kaludnik_");
+const QString Suffix = QStringLiteral(".qm");
+
+} // namespace
+
+QString chooseLanguage(const QStringList &uiLanguages, const QStringList &translated)
+{
+    const QString english = QStringLiteral("en");
+    for (const QString &tag : uiLanguages) {
+        // "cs", "cs-CZ", "cs_CZ.UTF-8": the language is what comes before the region.
+        const QString language =
+            tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        if (language == english || translated.contains(language))
+            return language;
+    }
+    return english;
+}
+
+QStringList translatedLanguages()
+{
+    QStringList languages = QDir(Folder).entryList({Prefix + QLatin1Char('*') + Suffix});
+    for (QString &file : languages)
+        file = file.mid(Prefix.size(), file.size() - Prefix.size() - Suffix.size());
+    return languages;
+}
+
+bool loadTranslation(QTranslator &translator, const QStringList &uiLanguages)
+{
+    const QString language = chooseLanguage(uiLanguages, translatedLanguages());
+    return language != QLatin1String("en") && translator.load(Folder + Prefix + language + Suffix);
+}

@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTranslator;
+
+// The program's own language is English; the others are those it has translations for, built
+// into it as :/i18n/kaludnik_<language>.qm.
+
+// Of `uiLanguages` in their order (as QLocale::uiLanguages() gives the user's, from LANGUAGE,
+// LC_ALL, LC_MESSAGES and LANG), the first that is English or one of `translated`, as a
+// two-letter code ("cs"); English when none is.
+QString chooseLanguage(const QStringList &uiLanguages, const QStringList &translated);
+
+// The languages the program has translations for.
+QStringList translatedLanguages();
+
+// Loads into `translator` the translation for the language chosen from `uiLanguages`; false,
+// with nothing loaded, where that is English.
+bool loadTranslation(QTranslator &translator, const QStringList &uiLanguages);

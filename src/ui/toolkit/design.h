@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "fonts.h"
+#include "twips.h"
+
+#include <QColor>
+#include <QWidget>
+
+#include <span>
+
+// Windows described as data: the window's client area and each of its controls, in the design's
+// units (twips), fonts and colours, so that a reader can hold them against the design.
+namespace toolkit {
+
+enum class ControlKind {
+    Text,      // a transparent label that takes the size of its text
+    FixedText, // a transparent label of its design size; a longer text wraps inside
+    Command,   // a text that acts as a push button: clicked, and read as one by screen readers
+    Picture,   // a picture at its own size; the design's size is the picture's
+    Button,    // a push button, pressed by a click, Space or Enter
+    TextBox,   // a single-line text box
+};
+
+enum class TextColor {
+    System,     // the system's colours, as buttons and text boxes have them
+    ButtonText, // the system's text colour on buttons, dark in the usual schemes
+    White,
+    Red,
+};
+
+// One control of a window. Windows list them from the back to the front: each is built in
+// front of those before it.
+struct ControlSpec {
+    const char *name;
+    ControlKind kind;
+    TwipRect place;
+    FontSpec font;
+    TextColor color;
+    Qt::Alignment alignment;
+    const char *text; // the design's own text in UTF-8, or nullptr where the window sets it
+};
+
+// A window's client area.
+struct WindowSpec {
+    float width; // twips
+    float height;
+    QColor background;
+    bool resizable;
+};
+
+// Gives `window` the client area of `spec`, fixed in size unless it is resizable.
+void applyDesign(QWidget *window, const WindowSpec &spec);
+
+// Builds `controls` on `window`, in their order.
+void buildControls(QWidget *window, std::span<const ControlSpec> controls);
+
+// The control `name` that buildControls() made on `window`.
+template <typename T> T *builtControl(const QWidget *window, const char *name)
+{
+    T *control = window->findChild<T *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    Q_ASSERT_X(control, "builtControl", name);
+    return control;
+}
+
+} // namespace toolkit

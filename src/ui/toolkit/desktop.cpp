@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
+#include "desktop.h"
+
+#include "appinfo.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace toolkit {
+
+namespace {
+
+void hideAllWindows()
+{
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows)
+        window->hide();
+}
+
+} // namespace
+
+void Desktop::endProgram(int exitStatus)
+{
+    Q_EMIT aboutToEnd();
+    leave(exitStatus);
+}
+
+void Desktop::fail(const QString &message) noexcept
+{
+    Q_EMIT aboutToEnd();
+    reportFatalError(message);
+    leave(FatalErrorStatus);
+}
+
+void QtDesktop::playGameOverSound()
+{
+    // The theme's game-over sound where it has one, its bell otherwise; with no sound server,
+    // the X bell, which some desktops still ring.
+    m_sound.play({"game-over-loser", "bell"}, [] { QApplication::beep(); });
+}
+
+void QtDesktop::announce(QWidget *widget)
+{
+    QAccessibleEvent event(widget, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
+}
+
+void QtDesktop::openWebAddress(const QUrl &address)
+{
+    QDesktopServices::openUrl(address);
+}
+
+void QtDesktop::reportFatalError(const QString &message)
+{
+    // Nothing of the game may show behind the message, nor take input.
+    hideAllWindows();
+    std::fprintf(stderr, "%s: fatal error: %s\n", AppInfo::DisplayName, qUtf8Printable(message));
+    std::fflush(stderr);
+    //: The message box of an error the program cannot go on from; %1 says what failed.
+    const QString text =
+        QCoreApplication::translate(
+            "FatalErrorMessage", "Ka ludnik has met an error it cannot recover from and will now "
+                                 "end.\n\n%1")
+            .arg(message);
+    QMessageBox::critical(nullptr, QString::fromUtf8(AppInfo::DisplayName), text);
+}
+
+void QtDesktop::leave(int exitStatus)
+{
+    hideAllWindows();
+    QCoreApplication::exit(exitStatus); // leaves every event loop, modal ones included
+}
+
+} // namespace toolkit

@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "themesound.h"
+
+#include <QObject>
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+namespace toolkit {
+
+// What the windows ask of the desktop. The application makes one and hands it to the windows
+// that need it; tests hand in one that records.
+class Desktop : public QObject {
+    Q_OBJECT
+
+public:
+    // The exit status of a program that ended on an error it could not go on from.
+    static constexpr int FatalErrorStatus = 1;
+
+    virtual void playGameOverSound() = 0;
+    // Tells screen readers that `widget`, just shown, needs the user's attention.
+    virtual void announce(QWidget *widget) = 0;
+    // Fire and forget: whether the desktop managed to open it is not reported.
+    virtual void openWebAddress(const QUrl &address) = 0;
+
+    // Ends the program at once: aboutToEnd() first, then every window closes.
+    void endProgram(int exitStatus);
+    // The fatal path: aboutToEnd(), the user told about `message`, then the end with
+    // FatalErrorStatus.
+    void fail(const QString &message) noexcept;
+
+Q_SIGNALS:
+    // The program is ending: whatever would still run in it must stop now.
+    void aboutToEnd();
+
+protected:
+    virtual void reportFatalError(const QString &message) = 0;
+    virtual void leave(int exitStatus) = 0;
+};
+
+// The desktop the program runs on, through Qt and the sound theme.
+class QtDesktop : public Desktop {
+    Q_OBJECT
+
+public:
+    void playGameOverSound() override;
+    void announce(QWidget *widget) override;
+    void openWebAddress(const QUrl &address) override;
+
+protected:
+    void reportFatalError(const QString &message) override;
+    void leave(int exitStatus) override;
+
+private:
+    ThemeSound m_sound;
+};
+
+} // namespace toolkit

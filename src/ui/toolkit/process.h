@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// What the windows need of the whole process. Each of these reaches every window and thread of
+// the program, so they are made here, once, and nowhere else.
+namespace toolkit::process {
+
+// Before the first window: the faces that stand in for the design's fonts, what screen readers
+// are told of labels, and the painter's threads kept for the whole run.
+void prepare();
+
+// Qt's cache of drawings (the icon, the style's buttons) would wake the idle program 30 s after
+// the last painting, only to age them. Called where the program falls idle, it lets them go;
+// that costs one redrawing at the next paint.
+void dropCachedDrawings();
+
+} // namespace toolkit::process

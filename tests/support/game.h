@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "language/language.h"
+#include "mainwindow.h"
+#include "pictures.h"
+#include "probes.h"
+#include "process.h"
+#include "recordingdesktop.h"
+#include "scores/scorekeeper.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+
+// What the tests read of the game behind the main window.
+struct MainWindowProbe {
+    static const Board &board(const MainWindow &window) { return window.m_board; }
+    static const TitleAnimation &title(const MainWindow &window) { return window.m_title; }
+};
+
+// What the application does for the whole process before its first window, in the language
+// of the test's environment.
+class TestProcess {
+public:
+    TestProcess()
+    {
+        toolkit::process::prepare();
+        if (loadTranslation(m_translator, QLocale::system().uiLanguages()))
+            QCoreApplication::installTranslator(&m_translator);
+    }
+
+private:
+    QTranslator m_translator;
+};
+
+// The main window as the application makes it, on a desktop that records, with its score file
+// at `scorePath`.
+struct TestGame {
+    explicit TestGame(const QString &scorePath)
+        : scores(scorePath), window(desktop, pictures, scores)
+    {
+    }
+
+    RecordingDesktop desktop;
+    toolkit::PictureStore pictures;
+    ScoreKeeper scores;
+    MainWindow window;
+
+    const Board &board() const { return MainWindowProbe::board(window); }
+};
