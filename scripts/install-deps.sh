@@ -8,6 +8,8 @@ packages=(
     g++ make cmake pkgconf
     # Qt 6 (Widgets, Test) and the platform plugins it loads at run time, Wayland's included
     qt6-base-dev libgl-dev qt6-wayland
+    # Qt's translation tools (lupdate, lrelease) and their CMake functions
+    qt6-l10n-tools qt6-tools-dev
     # the game-over sound: the desktop's sound theme through libcanberra
     libcanberra-dev libcanberra0 libcanberra-pulse sound-theme-freedesktop
     # fonts that stand in for "MS Sans Serif" and "Comic Sans MS"
