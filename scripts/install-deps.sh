@@ -16,6 +16,8 @@ packages=(
     fonts-liberation2 fonts-comic-neue fonts-dejavu-core fontconfig
     # end-to-end tests under a virtual X server
     xvfb xauth xdotool x11-utils imagemagick
+    # the keys test: keyboard layouts and key repeat on the virtual X server
+    x11-xkb-utils x11-xserver-utils
     # a real sound server and recorder for the game-over sound, a real Wayland compositor
     pulseaudio pulseaudio-utils sox weston
     # the Wayland test plays through the accessibility bus, on a session bus of its own

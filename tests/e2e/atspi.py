@@ -1,8 +1,12 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Ka ludnik team
+# SPDX-License-Identifier: MIT
 """The program as a screen reader sees it, through the accessibility bus (AT-SPI).
 
-usage: atspi.py press <pid> <name> <seconds>    press the push button named <name>
-       atspi.py showing <pid> <name> <seconds>  wait until something named <name> shows
+usage: atspi.py press <pid> <name> <seconds>        press the push button named <name>
+       atspi.py showing <pid> <name> <seconds>      wait until something named <name> shows
+       atspi.py description <pid> <name> <seconds>  print the description of the text named
+                                                    <name>
 Each waits up to <seconds> for the program to offer what it asks for; exit status 0 on success.
 """
 import sys
@@ -23,6 +27,10 @@ def find(test):
 
 def showing(acc):
     return acc.name == name and acc.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def text(acc):
+    return acc.name == name and acc.getRole() == pyatspi.ROLE_LABEL
 
 
 def pressable(acc):
@@ -47,7 +55,11 @@ def press(button):
 deadline = time.monotonic() + seconds
 while True:  # at least one look, even with no time to wait
     try:
-        found = find(showing if command == "showing" else pressable)
+        test = {"showing": showing, "press": pressable, "description": text}[command]
+        found = find(test)
+        if found is not None and command == "description":
+            print(found.description)
+            sys.exit(0)
         if found is not None and (command == "showing" or press(found)):
             sys.exit(0)
     except GLib.Error:

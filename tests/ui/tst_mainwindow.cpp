@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <array>
@@ -112,6 +113,7 @@ private Q_SLOTS:
     void helpAndAboutWorkAfterTheGame();
     void spaceOnTheHiddenButtonOpensTheScoreWindow();
     void quitCloseAndKeysEndTheProgramAndStopEveryTimer();
+    void gridKeysClickTheirCells();
 
     void cellsReadTheirPlaceAndCount();
     void commandsReadAsButtonsUnlessCovered();
@@ -433,6 +435,49 @@ void MainWindowTest::quitCloseAndKeysEndTheProgramAndStopEveryTimer()
     QTest::mouseClick(view.quit, Qt::LeftButton);
     window.close();
     QCOMPARE(m_game->desktop.endRequests, (QList<int>{0, 0, 0}));
+}
+
+void MainWindowTest::gridKeysClickTheirCells()
+{
+    // Keys as the window system hands them to the window, by their place: X11's key codes for
+    // keypad 7 and 1 and the letter keys where a US keyboard has Q and Z.
+    MainView &view = *m_view;
+    QWindow *window = m_game->window.windowHandle();
+    const auto press = [window](quint32 place, bool repeated = false) {
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, place, 0, 0, QString(),
+                       repeated);
+        QKeyEvent up(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, place, 0, 0);
+        QCoreApplication::sendEvent(window, &down);
+        QCoreApplication::sendEvent(window, &up);
+    };
+    constexpr quint32 Keypad7 = 79, Keypad1 = 87, LetterQ = 24, LetterZ = 52;
+    QVERIFY(QTest::qWaitForWindowActive(&m_game->window));
+    QWidget *focus = QApplication::focusWidget();
+
+    press(Keypad7); // no game yet
+    QCOMPARE(m_game->board().score(), 0.0f);
+    view.startNewGame();
+    press(Keypad7);
+    QCOMPARE(view.scoreLine->text(), scoreLine(10));
+    press(LetterQ); // the same cell: ignored as a second click would be
+    press(LetterZ);
+    QCOMPARE(view.scoreLine->text(), scoreLine(20));
+    QCOMPARE(QApplication::focusWidget(), focus); // no focus frame wanders over the grid
+    QTest::mouseClick(view.cells[2], Qt::LeftButton);
+    // Held down, Z repeats; X11 may send a repeat as a release and a press at the same time.
+    press(LetterZ, true);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Z, Qt::NoModifier, LetterZ, 0, 0);
+    QKeyEvent again(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, LetterZ, 0, 0);
+    release.setTimestamp(5000);
+    again.setTimestamp(5000);
+    QCoreApplication::sendEvent(window, &release);
+    QCoreApplication::sendEvent(window, &again);
+    QCOMPARE(view.scoreLine->text(), scoreLine(30));
+    press(Keypad1); // Z's cell, bottom left, after another
+    QCOMPARE(view.scoreLine->text(), scoreLine(40));
+    view.tickToDeath(0);
+    press(LetterQ); // a dead cell
+    QCOMPARE(view.scoreLine->text(), scoreLine(40));
 }
 
 void MainWindowTest::cellsReadTheirPlaceAndCount()

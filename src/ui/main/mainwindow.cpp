@@ -7,6 +7,7 @@
 #include "board/numbertext.h"
 #include "design.h"
 #include "desktop.h"
+#include "gridkeys.h"
 #include "guard.h"
 #include "helpwindow.h"
 #include "label.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -173,11 +175,20 @@ constexpr ControlSpec Controls[] = {
 
 constexpr int TitleTimerInterval = 100;
 
-// What a screen reader says of a cell's count: the number, or that the cell is dead.
-QString spokenCount(const QString &caption)
+// What a screen reader says of a cell: its count, or that it is dead, and the keys that
+// click it, as GridKeys places them.
+QString cellDescription(int index, const QString &caption)
 {
+    static constexpr char KeypadKeys[] = "789456123";
+    static constexpr char UsLetterKeys[] = "QWEASDZXC";
     //: What a screen reader says of a cell that has died.
-    return caption == Cell::DeadCaption ? MainWindow::tr("dead") : caption;
+    const QString count = caption == Cell::DeadCaption ? MainWindow::tr("dead") : caption;
+    //: What a screen reader says of a cell: %1 its count, %2 the key on the numeric keypad that
+    //: clicks it, %3 the letter key that clicks it on a US keyboard; on other keyboards the key
+    //: in the same place clicks it.
+    return MainWindow::tr("%1. Keys: keypad %2, or %3 on a US keyboard, the same place on others")
+        .arg(count, QString(QLatin1Char(KeypadKeys[index])),
+             QString(QLatin1Char(UsLetterKeys[index])));
 }
 
 } // namespace
@@ -202,6 +213,12 @@ MainWindow::MainWindow(toolkit::Desktop &desktop, toolkit::PictureStore &picture
     toolkit::connectGuarded(m_desktop, &m_scores, &ScoreKeeper::answered, this,
                             &MainWindow::takeScoresAnswer);
     connect(&m_desktop, &toolkit::Desktop::aboutToEnd, this, &MainWindow::stopTimers);
+    // A key that plays the grid is a click on its cell, by the cell's own click: a dead or
+    // disabled cell takes none, and the keyboard focus stays where it is.
+    auto *gridKeys = new toolkit::GridKeys(this);
+    connect(gridKeys, &toolkit::GridKeys::pressed, this,
+            [this](int place) { m_cells[std::size_t(place)]->click(); });
+    m_gridKeys = gridKeys;
 
     armTitle();
     m_newGameCommand->showText(tr("New Game"));
@@ -247,7 +264,7 @@ void MainWindow::buildControls()
         QPushButton *cell = builtControl<QPushButton>(this, Controls[8 + i].name);
         //: What a screen reader calls a cell: %1 is its row, %2 its column, counted from 1.
         cell->setAccessibleName(tr("Row %1, column %2").arg(i / 3 + 1).arg(i % 3 + 1));
-        cell->setAccessibleDescription(spokenCount(cell->text()));
+        cell->setAccessibleDescription(cellDescription(i, cell->text()));
         cell->setEnabled(false);
         connect(cell, &QPushButton::clicked, this,
                 [this, i] { guarded([this, i] { clickCell(i); }); });
@@ -309,6 +326,13 @@ ScoreWindow &MainWindow::scoreWindow()
     if (!m_scoreWindow)
         m_scoreWindow = new ScoreWindow(m_desktop, m_scores, this);
     return *m_scoreWindow;
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    // The keys reach the window before any of its controls, whichever has the focus.
+    windowHandle()->installEventFilter(m_gridKeys);
+    QWidget::showEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -424,7 +448,7 @@ void MainWindow::showCell(int index, bool restartPeriod)
     QPushButton *button = m_cells[std::size_t(index)];
     button->setText(cell.caption);
     button->setEnabled(cell.enabled);
-    button->setAccessibleDescription(spokenCount(cell.caption));
+    button->setAccessibleDescription(cellDescription(index, cell.caption));
 }
 
 void MainWindow::showScore()

@@ -39,6 +39,7 @@ public:
     ~MainWindow() override;
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -97,6 +98,7 @@ private:
     std::array<QPushButton *, Board::CellCount> m_cells{};
     std::array<QTimer *, Board::CellCount> m_cellTimers{};
     QTimer *m_titleTimer = nullptr;
+    QObject *m_gridKeys = nullptr;              // the keys that play the grid
     QPushButton *m_scoreWindowButton = nullptr; // below the client area, reached by the focus
     toolkit::Label *m_newGameCommand = nullptr;
     toolkit::Label *m_scoreLine = nullptr;

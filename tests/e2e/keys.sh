@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ka ludnik team
+# SPDX-License-Identifier: MIT
+# The keys that play the grid, chosen by their place on the keyboard: through a real X server
+# with a US, a Czech and a French layout, and through a real Wayland compositor (weston, nested
+# in that X server) with the Czech one. Keys are sent by their key codes, as the keyboard's keys
+# send them; the game is watched through the accessibility bus, as a screen reader would.
+# usage: keys.sh <path to kaludnik>
+set -euo pipefail
+
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+if [ -z "${KALUDNIK_KEYS_INNER:-}" ]; then
+    export KALUDNIK_KEYS_INNER=1
+    # -noreset: Xvfb otherwise goes back to its US layout whenever its last client leaves.
+    exec dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
+fi
+program=$(readlink -f "$1")
+atspi=$(dirname "$(readlink -f "$0")")/atspi.py
+. "$(dirname "$0")/common.sh"
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+pids+=($!)
+# Under X the bus's address is a property of the root window.
+bus_up() { xprop -root AT_SPI_BUS 2>/dev/null | grep -q 'unix:'; }
+check "the accessibility bus is up" wait_for 30 bus_up
+/usr/libexec/at-spi2-registryd >"$work/registry" &
+pids+=($!)
+check "its registry is up" wait_for 30 grep -q running "$work/registry"
+
+# X key codes (evdev codes + 8): the same keys whatever the layout types on them.
+keypad7=79 keypad9=81 keypad5=84 keypad1=87 numLock=77
+topLeft=24 topRight=26 bottomLeft=52 bottomMiddle=53 # Q, E, Z, X on a US keyboard
+# Each pair clicks one cell: the second key of a pair is ignored, as a second click on the cell
+# of the last click is, only if both keys are the same cell. Keypad 5 with Num Lock off, keypad
+# 7 with it on. Three cells in all: 30 points.
+sequence=("$keypad7" "$topLeft" "$bottomLeft" "$keypad1" "$topRight" "$keypad9")
+
+start() { # start <environment…>: the program, and a new game pressed through the bus
+    env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANGUAGE=en "$@" "$program" 2>>"$work/stderr" &
+    pid=$!
+    pids+=("$pid")
+    "$atspi" press "$pid" "New Game" 60
+}
+stop() {
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
+# Sends the keys, then Space, which opens the score window: once that shows, every key before
+# it has been handled. Prints the score then.
+score_after() { # score_after <key code…>
+    xdotool key --delay 20 "$@" space
+    "$atspi" showing "$pid" "Your name" 60 >/dev/null
+    "$atspi" description "$pid" "Score" 10
+}
+# The game's window, under the pointer: keys go where the pointer is when no window manager
+# gives the focus.
+point_at_game() {
+    local wid
+    wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Ka ludnik$' | head -n 1)
+    xdotool mousemove --window "$wid" 100 100
+}
+
+xset r rate 200 50 # a held key repeats soon and often
+
+for layout in us cz fr; do
+    setxkbmap -layout "$layout"
+    start QT_QPA_PLATFORM=xcb
+    point_at_game
+    score=$(score_after "${sequence[@]}")
+    check "X11, $layout layout: keypad and letter keys by place (score $score, 30 expected)" \
+        test "$score" = 30
+    stop
+done
+
+# Num Lock off and on, and a held key: X below the middle of the grid, held while the mouse
+# clicks another cell; its repeats after that click must not click again.
+setxkbmap -layout cz
+start QT_QPA_PLATFORM=xcb
+point_at_game
+xdotool key "$keypad5" "$numLock" "$keypad7"
+xdotool keydown "$bottomMiddle"
+game=$(xdotool search --onlyvisible --name '^Ka ludnik$' | head -n 1)
+xdotool mousemove --window "$game" 536 40 click 1 mousemove --window "$game" 100 100 # cell 2
+sleep 1 # about forty repeats at the rate set above
+xdotool keyup "$bottomMiddle"
+score=$(score_after)
+check "X11: Num Lock off and on, and a held key clicks once (score $score, 40 expected)" \
+    test "$score" = 40
+stop
+
+# Wayland: weston in a window of the X server, whose layout it takes.
+setxkbmap -layout cz
+printf '[core]\nshell=kiosk-shell.so\n' >"$work/weston.ini"
+socket=kaludnik-keys
+weston --config="$work/weston.ini" --backend=x11-backend.so --socket="$socket" \
+    --width=1024 --height=768 --log="$work/weston.log" &
+pids+=($!)
+check "weston is up" wait_for 30 test -S "$XDG_RUNTIME_DIR/$socket"
+weston_window=$(timeout 30 xdotool search --sync --onlyvisible --class weston | head -n 1)
+xdotool mousemove --window "$weston_window" 512 384
+start QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$socket"
+score=$(score_after "${sequence[@]}")
+check "Wayland, cz layout: keypad and letter keys by place (score $score, 30 expected)" \
+    test "$score" = 30
+stop
+
+check "the program wrote no warnings: $(head -c 300 "$work/stderr")" test ! -s "$work/stderr"
+summary
