@@ -187,6 +187,12 @@ void ScoresTest::namesAreCleaned_data()
     QTest::newRow("33 cut to 32") << QString(33, QLatin1Char('a')) << QString(32, QLatin1Char('a'));
     QTest::newRow("emoji never halved") << emoji.repeated(40) << emoji.repeated(32);
     QTest::newRow("accent stays with its letter") << accented.repeated(40) << accented.repeated(32);
+    QTest::newRow("direction controls go") << "\u2069\u202EEve\u202C \u2066Ann\u2069\u200F"
+                                           << "Eve Ann";
+    QTest::newRow("only an invisible space") << "\u200B"
+                                             << "";
+    QTest::newRow("joiner inside an emoji stays") << "👩\u200D👧 \u00AD\uFEFF"
+                                                  << "👩\u200D👧";
 }
 
 void ScoresTest::namesAreCleaned()

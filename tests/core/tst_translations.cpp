@@ -87,6 +87,9 @@ const Text Texts[] = {
     {"MainWindow", "dead", "mrtvé"},
     {"MainWindow", "Score", "Skóre"},
     {"MainWindow", "Open the score table", "Otevřít tabulku skóre"},
+    {"MainWindow", "%1. Keys: keypad %2, or %3 on a US keyboard, the same place on others",
+     "%1. Klávesy: %2 na numerické klávesnici, nebo %3 na americké klávesnici, na jiných "
+     "klávesa na tomtéž místě"},
     {"HelpWindow", "Help", "Nápověda"},
     {"HelpWindow",
      "Click each of the 9 buttons to prevent them counting down to zero.  When you reach "
@@ -98,7 +101,9 @@ const Text Texts[] = {
     {"HelpWindow", "...", "Příjemnou zábavu"},
     {"AboutWindow", "About", "O hře"},
     {"ScoreWindow", "Score", "Skóre"},
-    {"ScoreWindow", "Enter your name", "Zadej jméno"},
+    {"ScoreWindow", "Your name", "Zadej jméno"},
+    {"ScoreWindow", "%1, no result yet", "%1, zatím bez výsledku"},
+    {"ScoreWindow", "%1, %2, %3 points, %4", "%1, %2, %3 bodů, %4"},
     {"ScoreWindow", "Close", "Zavřít"},
     {"ScoreWindow", "OK", "OK"},
     {"ScoreWindow", "–", "–"},

@@ -30,25 +30,49 @@ int ScoreTable::insert(const ScoreEntry &entry)
 
 namespace PlayerName {
 
+namespace {
+
+// What shows nothing of its own: controls, line and paragraph separators, and format
+// characters such as the bidirectional controls and the zero-width space.
+bool isInvisible(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 QString clean(const QString &typed)
 {
+    // A tab or a line break becomes the blank it stood for.
+    QString spaced = typed;
+    for (QChar &c : spaced) {
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            c = QLatin1Char(' ');
+    }
+    // Whole characters as the reader sees them, each a base with what joins or marks it. One
+    // made only of invisible characters goes: it could reorder what follows it (a right-to-left
+    // override) or hide a name altogether. A joiner inside an emoji is part of a visible one and
+    // stays.
     QString kept;
-    kept.reserve(typed.size());
-    for (const QChar c : typed) {
-        // Line and paragraph separators and the C0/C1 controls go; a tab or a line break
-        // becomes the blank it stood for.
-        const QChar::Category category = c.category();
-        if (category == QChar::Other_Control || category == QChar::Separator_Line ||
-            category == QChar::Separator_Paragraph) {
-            if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-                kept.append(QLatin1Char(' '));
-            continue;
-        }
-        kept.append(c);
+    kept.reserve(spaced.size());
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, spaced);
+    for (qsizetype start = 0, end; (end = graphemes.toNextBoundary()) != -1; start = end) {
+        const QString cluster = spaced.mid(start, end - start);
+        const QList<uint> points = cluster.toUcs4();
+        if (!std::all_of(points.begin(), points.end(), [](uint c) { return isInvisible(c); }))
+            kept += cluster;
     }
     kept = kept.trimmed();
 
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, kept);
+    graphemes = QTextBoundaryFinder(QTextBoundaryFinder::Grapheme, kept);
     int count = 0;
     while (graphemes.toNextBoundary() != -1) {
         if (++count == MaxLength) {

@@ -32,9 +32,10 @@ private:
     QList<ScoreEntry> m_entries;
 };
 
-// What a player typed, made fit to keep: trimmed, without control characters or line breaks,
-// and at most MaxLength characters, cut between two whole characters (a letter keeps its
-// accents, an emoji its parts). Empty when nothing is left.
+// What a player typed, made fit to keep: trimmed, without line breaks, controls or invisible
+// format characters (bidirectional controls among them), and at most MaxLength characters, cut
+// between two whole characters (a letter keeps its accents, an emoji its parts). Empty when
+// nothing visible is left.
 namespace PlayerName {
 
 inline constexpr int MaxLength = 32;

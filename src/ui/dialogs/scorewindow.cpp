@@ -6,10 +6,10 @@
 #include "design.h"
 #include "guard.h"
 #include "label.h"
+#include "scorerow.h"
+#include "twips.h"
 
-#include <QFontMetrics>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -28,51 +28,8 @@ constexpr Qt::WindowFlags Frame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::Win
 constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
 
 // From the top of the window down, in twips; none overlaps another, and each keeps its place
-// when the window is resized. The rows stand 360 twips apart.
+// when the window is resized. The table's five rows stand above these, 360 twips apart.
 constexpr ControlSpec Controls[] = {
-    {"scoreRow0",
-     ControlKind::Text,
-     {120, 120, 480, 195},
-     fonts::WindowText,
-     TextColor::White,
-     TopLeft,
-     nullptr},
-    {"scoreRow1",
-     ControlKind::Text,
-     {120, 480, 480, 195},
-     fonts::WindowText,
-     TextColor::White,
-     TopLeft,
-     nullptr},
-    {"scoreRow2",
-     ControlKind::Text,
-     {120, 840, 480, 195},
-     fonts::WindowText,
-     TextColor::White,
-     TopLeft,
-     nullptr},
-    {"scoreRow3",
-     ControlKind::Text,
-     {120, 1200, 480, 195},
-     fonts::WindowText,
-     TextColor::White,
-     TopLeft,
-     nullptr},
-    {"scoreRow4",
-     ControlKind::Text,
-     {120, 1560, 480, 195},
-     fonts::WindowText,
-     TextColor::White,
-     TopLeft,
-     nullptr},
-    // Between the table and the name box: why a name was not stored, or the table not saved.
-    {"messageLine",
-     ControlKind::Text,
-     {120, 1800, 4320, 195},
-     fonts::WindowText,
-     TextColor::Red,
-     TopLeft,
-     nullptr},
     {"nameBox",
      ControlKind::TextBox,
      {120, 2040, 1335, 300},
@@ -94,24 +51,19 @@ constexpr ControlSpec Controls[] = {
      TextColor::White,
      TopLeft,
      nullptr},
+    // Under the name box, why a name was not stored or the table not saved: as many lines as
+    // it takes, the window growing to show them.
+    {"messageLine",
+     ControlKind::FixedText,
+     {120, 2430, 4320, 195},
+     fonts::WindowText,
+     TextColor::Red,
+     TopLeft,
+     nullptr},
 };
-
-// A long name is elided to this many pixels, so that score and date stay in the window.
-constexpr int NameWidth = 150;
-
-// "1. Jana  1230  7. 12. 2026": the name isolated, so that a right-to-left name neither
-// reorders the numbers around it nor runs into them.
-QString rowText(int rank, const ScoreEntry &entry, const QFont &font)
-{
-    const QString name = QFontMetrics(font).elidedText(entry.name, Qt::ElideRight, NameWidth);
-    const QString date =
-        QLocale::system().toString(entry.achieved.toLocalTime().date(), QLocale::ShortFormat);
-    return QStringLiteral("%1. \u2068%2\u2069  %3  %4")
-        .arg(rank)
-        .arg(name)
-        .arg(entry.score)
-        .arg(date);
-}
+constexpr toolkit::TwipRect FirstRow{120, 120, 4320, 195};
+constexpr float RowPitch = 360;
+constexpr float BottomMargin = 120;
 
 // Why the table is not as the player would expect, if it is not.
 QString messageFor(const ScoreKeeper::Answer &answer)
@@ -148,15 +100,27 @@ ScoreWindow::ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget
 
     using toolkit::builtControl;
     using toolkit::Label;
-    for (int row = 0; row < Rows; ++row)
-        m_rows[std::size_t(row)] = builtControl<Label>(this, Controls[row].name);
+    for (int row = 0; row < Rows; ++row) {
+        // Dates as the user's locale writes them.
+        auto *scoreRow = new ScoreRow(row + 1, QLocale::system(), this);
+        scoreRow->setObjectName(QStringLiteral("scoreRow%1").arg(row));
+        toolkit::TwipRect place = FirstRow;
+        place.top += RowPitch * float(row);
+        scoreRow->setGeometry(toolkit::twips::toPixels(place));
+        scoreRow->setFont(toolkit::fonts::font(fonts::WindowText));
+        QPalette colors = scoreRow->palette();
+        colors.setColor(QPalette::WindowText, toolkit::colors::White);
+        scoreRow->setPalette(colors);
+        m_rows[std::size_t(row)] = scoreRow;
+    }
     m_messageLine = builtControl<Label>(this, "messageLine");
     m_nameBox = builtControl<QLineEdit>(this, "nameBox");
     m_confirmButton = builtControl<QPushButton>(this, "okButton");
     m_closeLabel = builtControl<Label>(this, "closeLabel");
 
-    //: The hint in the empty name box, and what a screen reader calls the box.
-    m_nameBox->setPlaceholderText(tr("Enter your name"));
+    //: The hint in the empty name box, and what a screen reader calls the box. It must fit the
+    //: box, which is short.
+    m_nameBox->setPlaceholderText(tr("Your name"));
     m_nameBox->setAccessibleName(m_nameBox->placeholderText());
     //: The button that stores the name.
     m_confirmButton->setText(tr("OK"));
@@ -208,6 +172,7 @@ void ScoreWindow::done(int result)
 {
     withdrawOffer();
     m_message.clear();
+    m_stored.reset();
     QDialog::done(result);
 }
 
@@ -232,7 +197,8 @@ void ScoreWindow::store()
         return;
     }
     const Offer offer = *std::exchange(m_offer, std::nullopt); // one game, stored once
-    m_keeper.add({name, offer.score, offer.achieved}, name);
+    m_stored = ScoreEntry{name, offer.score, offer.achieved};
+    m_keeper.add(*m_stored, name);
     m_nameBox->setText(name);
 }
 
@@ -249,17 +215,39 @@ void ScoreWindow::showTable(const ScoreTable &table)
 {
     const QList<ScoreEntry> &entries = table.entries();
     for (int row = 0; row < Rows; ++row) {
-        toolkit::Label *label = m_rows[std::size_t(row)];
-        //: A place of the score table that nobody holds yet.
-        label->showText(row < entries.size() ? rowText(row + 1, entries[row], label->font())
-                                             : tr("–"));
+        ScoreRow *scoreRow = m_rows[std::size_t(row)];
+        const ScoreEntry *entry = row < entries.size() ? &entries[row] : nullptr;
+        scoreRow->showEntry(entry);
+        // The result just stored stands out until the window closes.
+        QPalette colors = scoreRow->palette();
+        colors.setColor(QPalette::WindowText,
+                        entry && isStored(*entry) ? toolkit::colors::Red : toolkit::colors::White);
+        scoreRow->setPalette(colors);
     }
+}
+
+bool ScoreWindow::isStored(const ScoreEntry &entry) const
+{
+    // The file keeps the time to the second.
+    return m_stored && entry.name == m_stored->name && entry.score == m_stored->score &&
+           entry.achieved.toSecsSinceEpoch() == m_stored->achieved.toSecsSinceEpoch();
 }
 
 void ScoreWindow::say(const QString &message)
 {
     m_message = message;
     m_messageLine->showText(message);
+    m_messageLine->setVisible(!message.isEmpty());
+    if (message.isEmpty())
+        return;
+    // As many lines as the message takes, and the window tall enough to show them all.
+    const int lines = std::max(m_messageLine->heightForWidth(m_messageLine->width()),
+                               m_messageLine->fontMetrics().height());
+    m_messageLine->resize(m_messageLine->width(), lines);
+    const int needed =
+        m_messageLine->geometry().bottom() + 1 + toolkit::twips::toPixels(BottomMargin);
+    if (height() < needed)
+        resize(width(), needed);
 }
 
 void ScoreWindow::mouseMoveEvent(QMouseEvent *event)

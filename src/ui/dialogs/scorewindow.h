@@ -12,6 +12,7 @@
 
 class QLineEdit;
 class QPushButton;
+class ScoreRow;
 
 namespace toolkit {
 class Desktop;
@@ -56,17 +57,19 @@ private:
     void lightCloseLabel();
     void showAnswer(const ScoreKeeper::Answer &answer);
     void showTable(const ScoreTable &table);
+    bool isStored(const ScoreEntry &entry) const;
     void prepareNameBox(const QString &lastName);
     void say(const QString &message);
 
     toolkit::Desktop &m_desktop;
     ScoreKeeper &m_keeper;
     std::optional<Offer> m_offer;
+    std::optional<ScoreEntry> m_stored; // the result this window stored, until it closes
     // What the message line says; an answer that comes while the window is closed leaves it
     // for the next opening, and closing the window drops it.
     QString m_message;
 
-    std::array<toolkit::Label *, Rows> m_rows{};
+    std::array<ScoreRow *, Rows> m_rows{};
     toolkit::Label *m_messageLine = nullptr;
     QLineEdit *m_nameBox = nullptr;
     QPushButton *m_confirmButton = nullptr;
