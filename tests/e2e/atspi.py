@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Ka ludnik team
+# SPDX-License-Identifier: MIT
 """The program as a screen reader sees it, through the accessibility bus (AT-SPI).
 
 usage: atspi.py press <pid> <name> <seconds>    press the push button named <name>
