@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ka ludnik team
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds the game and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"

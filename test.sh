@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ka ludnik team
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds with warnings as errors and runs every test, headless; then
 # does the same under the sanitizers.
 set -euo pipefail

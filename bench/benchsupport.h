@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the benchmarks share: a clock that two processes agree on, order statistics, /proc
@@ -137,7 +139,7 @@ inline void quietRaiseRemarks()
         });
 }
 
-// Prints a Markdown table, so that the output can go into the README as it is.
+// Prints a Markdown table, so that the output can go into docs/benchmarks.md as it is.
 inline void printTable(const QString &title, const QStringList &header,
                        const std::vector<QStringList> &rows)
 {

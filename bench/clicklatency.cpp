@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 // Click to screen: a real mouse button press and release sent through the X server (XTest) on
 // a live cell of the game's main window, and the time from the release until the X server's
 // image of the cell shows its new caption; the same for a bare QPushButton whose click handler

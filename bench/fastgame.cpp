@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 // CPU of the game while it runs at its fastest: every cell ticking at 50 ms. A cell gets there
 // after 19 accepted clicks, and a cell left alone dies at its tenth tick, so the game is played
 // in rounds: a new game, 171 clicks that alternate the cells as a player must (via the cells'

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 // Wake-ups and CPU time of the game's idle main window, the title typed out, against a bare
 // window with one label and no timer; both run side by side for the same minute, on the
 // platform they are started with (xcb under Xvfb in the bench workflow).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 // Memory of the dialogs over many openings: RSS after a few openings, when fonts, pictures and
 // caches are in, again after a thousand more, and after two thousand more again, each opened
 // from the running main window as its commands do and closed as the user does. The baseline is

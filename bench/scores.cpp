@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 // The score window with a full table: how long opening it takes until it shows the table (the
 // keeper reads the file on its thread, the window builds the rows and shows them) and how long
 // storing one result takes on the keeper's thread (lock, read, merge, write the file and sync

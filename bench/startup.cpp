@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 // Start-up time and peak memory of the game against a bare Qt window with one label, both
 // started the same way, taking turns: from just before the process is started to the first
 // expose of its window, and the peak RSS once the window has settled.

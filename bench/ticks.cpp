@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 // Tick accuracy of the real main window's cell and title timers in a running game, against bare
 // Qt precise timers at the same periods on the same schedule, in the same process.
 //

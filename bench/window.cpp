@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 // The program that the start-up and idle benchmarks start, in one of two kinds:
 //   game  the game's own start-up: the application object, then the main window, as main() does
 //   bare  a bare Qt window with one label, the baseline

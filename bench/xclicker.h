@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Real clicks through the X server (XTest) and the frames they bring, read back from the

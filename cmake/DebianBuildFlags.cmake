@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Ka ludnik team
+# SPDX-License-Identifier: MIT
 # The compiler and linker flags Debian builds its packages with, as dpkg-buildflags gives them,
 # with every hardening feature asked for: fortified C library calls, stack protector, read-only
 # relocations bound at start-up (relro, bind-now) and a position-independent program.

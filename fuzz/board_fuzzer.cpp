@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 // libFuzzer target over the board's rules: each input byte is one event, and BoardWatch checks
 // the board against its second account of the rules and its invariants after every step, as in
 // the property test. A problem aborts, and libFuzzer keeps the input that led to it.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ka ludnik team
+# SPDX-License-Identifier: MIT
 # Installs every Debian package that building, testing and running the game needs.
 # Idempotent: installs only what is missing. Safe to run on a bare Debian 12.
 set -euo pipefail

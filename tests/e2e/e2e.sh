@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ka ludnik team
+# SPDX-License-Identifier: MIT
 # End-to-end: the real program on a virtual X server, watched and driven from outside.
 # usage: e2e.sh <path to kaludnik>
 set -euo pipefail

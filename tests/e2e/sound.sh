@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ka ludnik team
+# SPDX-License-Identifier: MIT
 # The game-over sound as a user hears it: a real PulseAudio with a null sink, whose monitor is
 # recorded while a game runs out on its own; then the same server stalled, and the player quits.
 # usage: sound.sh <path to kaludnik>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ka ludnik team
+# SPDX-License-Identifier: MIT
 # The program as a native client of a real Wayland compositor (weston, headless), watched
 # through the protocol that WAYLAND_DEBUG prints. The compositor takes no input, so a game is
 # played as a screen reader user would, through the accessibility bus (atspi.py).

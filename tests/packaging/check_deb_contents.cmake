@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Ka ludnik team
+# SPDX-License-Identifier: MIT
 # The files in the .deb: every file the package needs, owned by root with the usual modes,
 # nothing else, and a stripped program.
 include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Ka ludnik team
+# SPDX-License-Identifier: MIT
 # The control fields of the .deb.
 include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
 find_deb(deb)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Ka ludnik team
+# SPDX-License-Identifier: MIT
 # lintian on the .deb: fails on any error or warning whose tag is not in ALLOWED (comma-separated).
 include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
 find_deb(deb)

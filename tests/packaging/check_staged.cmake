@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Ka ludnik team
+# SPDX-License-Identifier: MIT
 # The staged install: every file the package needs, nothing else, and files that agree with
 # each other (the names the desktop entry and metainfo give are the names installed).
 include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Ka ludnik team
+# SPDX-License-Identifier: MIT
 cmake_minimum_required(VERSION 3.25)
 
 # What the package installs, below the prefix (/usr in the package), shared by the checks of

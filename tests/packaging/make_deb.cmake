@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Ka ludnik team
+# SPDX-License-Identifier: MIT
 # Fixture: a fresh .deb of the build tree in DEB_DIR.
 include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
 file(REMOVE_RECURSE ${DEB_DIR})

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Ka ludnik team
+# SPDX-License-Identifier: MIT
 # Fixture: a fresh `cmake --install` of the build tree under STAGE_ROOT/usr, laid out as the
 # package lays it out.
 include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)

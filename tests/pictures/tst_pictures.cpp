@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 // Reads the pictures committed under resources/ and checks them against how they must look:
 // exact pixels where the design is exact, robust region statistics for the photo-like
 // background. Also checks that the picture tool still draws the committed bytes.

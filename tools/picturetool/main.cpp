@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 // Draws the game's pictures into the folder given on the command line (the repository's
 // resources/ folder; the "pictures" build target does that).
 #include "pictures.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 // Decodes a picture of the resources at build time into the raw form that Pictures reads
 // without decoding: a header of four little-endian 32-bit numbers (width, height, bytes per
 // line, QImage format), then the pixels. Decoding the background's JPEG at start-up was the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Ka ludnik team
+// SPDX-License-Identifier: MIT
 #include "ruleerror.h"
 
 RuleError::RuleError(Kind kind) : std::runtime_error(message(kind)), m_kind(kind) {}
