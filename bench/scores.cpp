@@ -40,7 +40,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     toolkit::process::prepare();
     Bench::quietRaiseRemarks();
-    toolkit::QtDesktop desktop;
+    toolkit::QtDesktop desktop(QStringLiteral("en"));
     const int runs = argc > 1 ? std::max(10, atoi(argv[1])) : 300;
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("kaludnik/scores.json"));

@@ -12,6 +12,8 @@ packages=(
     qt6-base-dev libgl-dev qt6-wayland
     # Qt's translation tools (lupdate, lrelease) and their CMake functions
     qt6-l10n-tools qt6-tools-dev
+    # Qt's own texts (menus, message box buttons) in the user's language
+    qt6-translations-l10n
     # the game-over sound: the desktop's sound theme through libcanberra
     libcanberra-dev libcanberra0 libcanberra-pulse sound-theme-freedesktop
     # fonts that stand in for "MS Sans Serif" and "Comic Sans MS"

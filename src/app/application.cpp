@@ -83,7 +83,10 @@ private:
 
 } // namespace
 
-Application::Application(int &argc, char **argv) : QApplication(argc, argv)
+// The language of the whole run is chosen once, from the user's interface languages; English
+// needs no translation.
+Application::Application(int &argc, char **argv)
+    : QApplication(argc, argv), m_desktop(programLanguage(QLocale::system().uiLanguages()))
 {
     std::set_terminate(reportUncaughtError);
     setApplicationName(QString::fromUtf8(AppInfo::Executable));
@@ -94,7 +97,6 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setQuitOnLastWindowClosed(false); // the main window's close ends the program
     toolkit::process::prepare();
     m_scores = std::make_unique<ScoreKeeper>(ScoreFile::defaultPath());
-    // The language of the whole run, chosen once; English needs no translation.
     if (loadTranslation(m_translator, QLocale::system().uiLanguages()))
         installTranslator(&m_translator);
 }

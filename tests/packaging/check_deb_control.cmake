@@ -68,8 +68,8 @@ endif()
 # Native Wayland through Qt's platform plugin and the game-over sound's theme, wanted but not
 # needed.
 field(Recommends recommends)
-if(NOT recommends STREQUAL "qt6-wayland, libcanberra-pulse, sound-theme-freedesktop")
-    fail("Recommends is '${recommends}', expected 'qt6-wayland, libcanberra-pulse, sound-theme-freedesktop'")
+if(NOT recommends STREQUAL "qt6-wayland, libcanberra-pulse, sound-theme-freedesktop, qt6-translations-l10n")
+    fail("Recommends is '${recommends}', expected 'qt6-wayland, libcanberra-pulse, sound-theme-freedesktop, qt6-translations-l10n'")
 endif()
 
 field(Installed-Size installed_size)

@@ -14,6 +14,7 @@ public:
     void playGameOverSound() override { ++sounds; }
     void announce(QWidget *widget) override { announced.append(widget); }
     void openWebAddress(const QUrl &address) override { openedAddresses.append(address); }
+    void translateQtTexts() override {}
     bool isEnding() const { return !endRequests.isEmpty(); }
 
     int sounds = 0;

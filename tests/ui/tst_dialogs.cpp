@@ -17,6 +17,7 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -138,6 +139,7 @@ private Q_SLOTS:
     void scoreTableLinesUpWhateverTheNames();
     void secondOpeningLeavesOneWindow();
     void theScoreWindowGoesWithTheMainWindow();
+    void qtsOwnTextsFollowTheLanguage();
     void dialogsStayWithTheMainWindowAndCloseOnEscape_data();
     void dialogsStayWithTheMainWindowAndCloseOnEscape();
 
@@ -789,6 +791,19 @@ void DialogsTest::theScoreWindowGoesWithTheMainWindow()
     const QPointer<ScoreWindow> score = &openScoreWindow();
     m_game.reset();
     QVERIFY(score.isNull());
+}
+
+void DialogsTest::qtsOwnTextsFollowTheLanguage()
+{
+    // The name box's menu, as the desktop translates Qt's texts for the score window.
+    const QString language = programLanguage(QLocale::system().uiLanguages());
+    toolkit::QtDesktop desktop(language);
+    desktop.translateQtTexts();
+    QLineEdit box;
+    const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    const QString undo = menu->actions().constFirst()->text();
+    QVERIFY2(undo.startsWith(QLatin1String("&Undo")) == (language == QLatin1String("en")),
+             qPrintable(language + QLatin1Char(' ') + undo));
 }
 
 void DialogsTest::dialogsStayWithTheMainWindowAndCloseOnEscape_data()

@@ -34,8 +34,13 @@ QStringList translatedLanguages()
     return languages;
 }
 
+QString programLanguage(const QStringList &uiLanguages)
+{
+    return chooseLanguage(uiLanguages, translatedLanguages());
+}
+
 bool loadTranslation(QTranslator &translator, const QStringList &uiLanguages)
 {
-    const QString language = chooseLanguage(uiLanguages, translatedLanguages());
+    const QString language = programLanguage(uiLanguages);
     return language != QLatin1String("en") && translator.load(Folder + Prefix + language + Suffix);
 }

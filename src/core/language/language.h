@@ -18,6 +18,10 @@ QString chooseLanguage(const QStringList &uiLanguages, const QStringList &transl
 // The languages the program has translations for.
 QStringList translatedLanguages();
 
+// The language the program speaks to a user of `uiLanguages`: chooseLanguage() among those it
+// has.
+QString programLanguage(const QStringList &uiLanguages);
+
 // Loads into `translator` the translation for the language chosen from `uiLanguages`; false,
 // with nothing loaded, where that is English.
 bool loadTranslation(QTranslator &translator, const QStringList &uiLanguages);

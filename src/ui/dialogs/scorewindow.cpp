@@ -92,6 +92,7 @@ ScoreWindow::ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget
     : QDialog(parent, Frame), m_desktop(desktop), m_keeper(keeper),
       m_message(messageFor(keeper.latest())) // the answer, if any, that made a game's offer
 {
+    m_desktop.translateQtTexts(); // the name box's menu
     toolkit::applyDesign(this, {4560, 2550, toolkit::colors::Black, true});
     setMouseTracking(true);
     //: The score window's title.

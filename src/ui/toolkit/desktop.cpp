@@ -7,10 +7,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QWidget>
 
 #include <cstdio>
+#include <utility>
 
 namespace toolkit {
 
@@ -38,6 +40,17 @@ void Desktop::fail(const QString &message) noexcept
     leave(FatalErrorStatus);
 }
 
+QtDesktop::QtDesktop(const QString &language) : m_language(language) {}
+
+void QtDesktop::translateQtTexts()
+{
+    if (std::exchange(m_qtTextsTranslated, true) || m_language == QLatin1String("en"))
+        return;
+    if (m_qtTranslator.load(QStringLiteral("qtbase_") + m_language,
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qtTranslator);
+}
+
 void QtDesktop::playGameOverSound()
 {
     // The theme's game-over sound where it has one, its bell otherwise; with no sound server,
@@ -62,6 +75,7 @@ void QtDesktop::reportFatalError(const QString &message)
     hideAllWindows();
     std::fprintf(stderr, "%s: fatal error: %s\n", AppInfo::DisplayName, qUtf8Printable(message));
     std::fflush(stderr);
+    translateQtTexts(); // the message box's button
     //: The message box of an error the program cannot go on from; %1 says what failed.
     const QString text =
         QCoreApplication::translate(

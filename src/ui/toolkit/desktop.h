@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTranslator>
 #include <QUrl>
 
 class QWidget;
@@ -26,6 +27,9 @@ public:
     virtual void announce(QWidget *widget) = 0;
     // Fire and forget: whether the desktop managed to open it is not reported.
     virtual void openWebAddress(const QUrl &address) = 0;
+    // Qt's own texts (a text box's menu, a message box's buttons) in the program's language,
+    // for a window about to show them.
+    virtual void translateQtTexts() = 0;
 
     // Ends the program at once: aboutToEnd() first, then every window closes.
     void endProgram(int exitStatus);
@@ -47,9 +51,15 @@ class QtDesktop : public Desktop {
     Q_OBJECT
 
 public:
+    // `language` is the program's, as a two-letter code.
+    explicit QtDesktop(const QString &language);
+
     void playGameOverSound() override;
     void announce(QWidget *widget) override;
     void openWebAddress(const QUrl &address) override;
+    // From the translations Qt ships, where it has the language: read when first needed, so
+    // that start-up reads nothing beside the program.
+    void translateQtTexts() override;
 
 protected:
     void reportFatalError(const QString &message) override;
@@ -57,6 +67,9 @@ protected:
 
 private:
     ThemeSound m_sound;
+    QString m_language;
+    QTranslator m_qtTranslator;
+    bool m_qtTextsTranslated = false;
 };
 
 } // namespace toolkit
