@@ -239,37 +239,30 @@ void ScoreFile::adopt(const Contents &contents)
 
 ScoreFile::Status ScoreFile::load()
 {
-    Contents contents;
-    switch (read(contents)) {
-    case ReadResult::Read:
-    case ReadResult::Missing:
-        adopt(contents);
-        return Status::Ok;
-    case ReadResult::Blocked:
-        return Status::NotSaved;
-    case ReadResult::Unreadable:
-        return Status::Unreadable;
-    case ReadResult::Unusable:
-        break;
-    }
-    // Set aside only under the lock: another copy of the game may be putting a whole table in
-    // its place right now, and that one must not go aside. A copy that holds the lock will set
-    // it aside itself if it has to; until then this run keeps the table it has.
+    // The file as it is; an unusable one is read again under the lock before it is set aside:
+    // another copy of the game may be putting a whole table in its place right now, and that
+    // one must not go aside. A copy that holds the lock sets it aside itself if it has to;
+    // until then this run keeps the table it has.
     QLockFile lock(m_path + QStringLiteral(".lock"));
     lock.setStaleLockTime(StaleLockMs);
-    if (!lock.tryLock(0))
-        return Status::Ok;
-    switch (read(contents)) {
-    case ReadResult::Read:
-    case ReadResult::Missing:
-        adopt(contents);
-        return Status::Ok;
-    case ReadResult::Blocked:
-        return Status::NotSaved;
-    case ReadResult::Unreadable:
-        return Status::Unreadable;
-    case ReadResult::Unusable:
-        break;
+    for (bool locked = false;; locked = true) {
+        Contents contents;
+        switch (read(contents)) {
+        case ReadResult::Read:
+        case ReadResult::Missing:
+            adopt(contents);
+            return Status::Ok;
+        case ReadResult::Blocked:
+            return Status::NotSaved;
+        case ReadResult::Unreadable:
+            return Status::Unreadable;
+        case ReadResult::Unusable:
+            break;
+        }
+        if (locked)
+            break;
+        if (!lock.tryLock(0))
+            return Status::Ok;
     }
     // Never overwritten silently: set aside, or, where even that fails, left alone until a
     // save can set it aside.

@@ -18,9 +18,6 @@ using toolkit::FontSpec;
 using toolkit::TextColor;
 namespace fonts = toolkit::fonts;
 
-constexpr Qt::WindowFlags Frame = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-
 constexpr FontSpec Bold{fonts::SansSerif, 9.75, true};
 constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
 constexpr int IconSize = 32;
@@ -79,7 +76,7 @@ constexpr ControlSpec Controls[] = {
 } // namespace
 
 AboutWindow::AboutWindow(toolkit::Desktop &desktop, const QIcon &icon, QWidget *parent)
-    : QDialog(parent, Frame), m_desktop(desktop)
+    : QDialog(parent, toolkit::frames::FixedTool), m_desktop(desktop)
 {
     toolkit::applyDesign(this, {4590, 2490, toolkit::colors::Black, false});
     setWindowTitle(tr("About"));

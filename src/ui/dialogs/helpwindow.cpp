@@ -18,9 +18,6 @@ using toolkit::FontSpec;
 using toolkit::TextColor;
 namespace fonts = toolkit::fonts;
 
-constexpr Qt::WindowFlags Frame = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-
 constexpr FontSpec Bold{fonts::SansSerif, 9.75, true};
 constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
 // The rules and their four copies share place and font, so all five wrap into the same lines.
@@ -77,7 +74,8 @@ constexpr std::array<RimCopy, 4> RimCopies{{{"rimUpLeft", -RimOffset, -RimOffset
 
 } // namespace
 
-HelpWindow::HelpWindow(toolkit::PictureStore &pictures, QWidget *parent) : QDialog(parent, Frame)
+HelpWindow::HelpWindow(toolkit::PictureStore &pictures, QWidget *parent)
+    : QDialog(parent, toolkit::frames::FixedTool)
 {
     toolkit::applyDesign(this, {5310, 5715, toolkit::colors::DarkGrey, false});
     setWindowTitle(tr("Help"));

@@ -21,10 +21,6 @@ using toolkit::FontSpec;
 using toolkit::TextColor;
 namespace fonts = toolkit::fonts;
 
-constexpr Qt::WindowFlags Frame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                  Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                                  Qt::WindowCloseButtonHint;
-
 constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
 
 // From the top of the window down, in twips; none overlaps another, and each keeps its place
@@ -89,7 +85,7 @@ QString messageFor(const ScoreKeeper::Answer &answer)
 } // namespace
 
 ScoreWindow::ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget *parent)
-    : QDialog(parent, Frame), m_desktop(desktop), m_keeper(keeper),
+    : QDialog(parent, toolkit::frames::ResizableDialog), m_desktop(desktop), m_keeper(keeper),
       m_message(messageFor(keeper.latest())) // the answer, if any, that made a game's offer
 {
     m_desktop.translateQtTexts(); // the name box's menu

@@ -31,10 +31,6 @@ using toolkit::FontSpec;
 using toolkit::TextColor;
 namespace fonts = toolkit::fonts;
 
-constexpr Qt::WindowFlags Frame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                                  Qt::MSWindowsFixedSizeDialogHint;
-
 constexpr FontSpec CommandFont{fonts::SansSerif, 13.5, true};
 constexpr FontSpec ScoreFont{fonts::SansSerif, 9.75, true};
 constexpr FontSpec GameOverFont{fonts::Comic, 27.75, true};
@@ -195,7 +191,8 @@ QString cellDescription(int index, const QString &caption)
 
 MainWindow::MainWindow(toolkit::Desktop &desktop, toolkit::PictureStore &pictures,
                        ScoreKeeper &scores, QWidget *parent)
-    : QWidget(parent, Frame), m_desktop(desktop), m_pictures(pictures), m_scores(scores)
+    : QWidget(parent, toolkit::frames::Fixed), m_desktop(desktop), m_pictures(pictures),
+      m_scores(scores)
 {
     toolkit::applyDesign(this,
                          {8610, 5505, QGuiApplication::palette().color(QPalette::Button), false});

@@ -42,6 +42,26 @@ struct ControlSpec {
     const char *text; // the design's own text in UTF-8, or nullptr where the window sets it
 };
 
+// The frames the windows are designed with.
+namespace frames {
+
+// Fixed in size: a title bar with the system menu and a close box, and a place in the taskbar.
+inline constexpr Qt::WindowFlags Fixed =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+// A tool window, fixed in size: a thin frame and a small title bar with a close box only, and
+// no place in the taskbar.
+inline constexpr Qt::WindowFlags FixedTool = Qt::Tool | Qt::CustomizeWindowHint |
+                                             Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                             Qt::MSWindowsFixedSizeDialogHint;
+// The ordinary resizable frame with its minimize, maximize and close boxes. Qt tells X11 window
+// managers whose window a window is only for dialogs and tool windows, hence a dialog.
+inline constexpr Qt::WindowFlags ResizableDialog =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+
+} // namespace frames
+
 // A window's client area.
 struct WindowSpec {
     float width; // twips
