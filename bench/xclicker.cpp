@@ -65,6 +65,20 @@ void XClicker::drainDamage()
     }
 }
 
+void XClicker::focus(unsigned long window)
+{
+    XSetInputFocus(m_display, window, RevertToParent, CurrentTime);
+    XSync(m_display, False);
+}
+
+unsigned long XClicker::focused()
+{
+    Window window = 0;
+    int revertTo = 0;
+    XGetInputFocus(m_display, &window, &revertTo);
+    return window;
+}
+
 double XClicker::click(const QRect &rect, const QByteArray &expected)
 {
     XTestFakeButtonEvent(m_display, 1, True, CurrentTime);
@@ -74,10 +88,30 @@ double XClicker::click(const QRect &rect, const QByteArray &expected)
     const qint64 start = Bench::nowNs();
     XTestFakeButtonEvent(m_display, 1, False, CurrentTime);
     XFlush(m_display);
+    return waitFor(start, rect, expected);
+}
+
+double XClicker::key(unsigned keyCode, const QRect &rect, const QByteArray &expected)
+{
+    drainDamage();
+    const qint64 start = Bench::nowNs();
+    XTestFakeKeyEvent(m_display, keyCode, True, CurrentTime);
+    XFlush(m_display);
+    const double ms = waitFor(start, rect, expected);
+    // Held as long as a click's button, so that the release never reads as a repeat.
+    std::this_thread::sleep_for(std::chrono::milliseconds(PressMs) -
+                                std::chrono::nanoseconds(Bench::nowNs() - start));
+    XTestFakeKeyEvent(m_display, keyCode, False, CurrentTime);
+    XFlush(m_display);
+    return ms;
+}
+
+double XClicker::waitFor(qint64 startNs, const QRect &rect, const QByteArray &expected)
+{
     if (expected.isEmpty())
         return 0.0;
     for (;;) {
-        const qint64 left = TimeoutMs - (Bench::nowNs() - start) / 1000000;
+        const qint64 left = TimeoutMs - (Bench::nowNs() - startNs) / 1000000;
         if (left <= 0)
             return -1.0;
         if (!XPending(m_display)) {
@@ -97,6 +131,6 @@ double XClicker::click(const QRect &rect, const QByteArray &expected)
             }
         }
         if (damaged && pixels(rect) == expected)
-            return double(Bench::nowNs() - start) / 1e6;
+            return double(Bench::nowNs() - startNs) / 1e6;
     }
 }
