@@ -178,7 +178,7 @@ void TranslationsTest::languageOfThisRunFollowsTheEnvironment()
     const QString requested = qEnvironmentVariable("LANGUAGE");
     if (requested.isEmpty())
         QSKIP("run through CTest, which sets LANGUAGE");
-    QCOMPARE(translatedLanguages(), QStringList{QStringLiteral("cs")});
+    QCOMPARE(translatedLanguages(), (QStringList{QStringLiteral("cs"), QStringLiteral("de")}));
     QTranslator translator;
     QCOMPARE(loadTranslation(translator, QLocale::system().uiLanguages()), requested != "en");
     if (requested == QLatin1String("cs"))
