@@ -58,18 +58,18 @@ if(NOT svg MATCHES "<svg[^>]*xmlns=\"http://www.w3.org/2000/svg\"")
     fail("scalable icon is not an SVG document")
 endif()
 
-# The desktop entry starts the installed program with the installed icon, in both languages.
+# The desktop entry starts the installed program with the installed icon, in every language.
 file(STRINGS ${prefix}/share/applications/${APP_ID}.desktop desktop ENCODING UTF-8)
 foreach(line
         "Name=${DISPLAY_NAME}" "Exec=${EXECUTABLE}" "Icon=${APP_ID}"
-        "StartupWMClass=${EXECUTABLE}"
+        "StartupWMClass=${EXECUTABLE}" "Name[de]=${DISPLAY_NAME}"
         "Type=Application" "Terminal=false" "Categories=Game;ArcadeGame;")
     if(NOT line IN_LIST desktop)
         fail("desktop entry lacks '${line}'")
     endif()
 endforeach()
 foreach(key GenericName Comment Keywords)
-    foreach(pattern "^${key}=." "^${key}\\[cs\\]=.")
+    foreach(pattern "^${key}=." "^${key}\\[cs\\]=." "^${key}\\[de\\]=.")
         set(found "${desktop}")
         list(FILTER found INCLUDE REGEX "${pattern}")
         if(NOT found)
@@ -78,7 +78,7 @@ foreach(key GenericName Comment Keywords)
     endforeach()
 endforeach()
 
-# The metainfo names this application, its desktop entry and its program, in both languages,
+# The metainfo names this application, its desktop entry and its program, in every language,
 # and its newest release is the version being built.
 file(READ ${prefix}/share/metainfo/${APP_ID}.metainfo.xml metainfo)
 foreach(fragment
@@ -92,7 +92,10 @@ foreach(fragment
         "<project_license>MIT</project_license>"
         "<name xml:lang=\"cs\">"
         "<summary xml:lang=\"cs\">"
-        "<p xml:lang=\"cs\">")
+        "<p xml:lang=\"cs\">"
+        "<name xml:lang=\"de\">${DISPLAY_NAME}</name>"
+        "<summary xml:lang=\"de\">"
+        "<p xml:lang=\"de\">")
     string(FIND "${metainfo}" "${fragment}" at)
     if(at EQUAL -1)
         fail("metainfo lacks ${fragment}")
