@@ -146,18 +146,24 @@ endif()
 
 report()
 
-# The manual page (its format and compression are lintian's to check): every section a user
-# looks for, and the version being built.
-set(manpage ${prefix}/share/man/man6/${EXECUTABLE}.6.gz)
-execute_process(COMMAND gzip -dc ${manpage} OUTPUT_VARIABLE roff COMMAND_ERROR_IS_FATAL ANY)
-if(NOT roff MATCHES "\n\\.TH ([^ ]+) 6 [^\n]* \"[^\"]* ([0-9.]+)\"")
-    fail("manual page has no .TH line for section 6 with a version")
-elseif(NOT CMAKE_MATCH_2 STREQUAL VERSION)
-    fail("manual page is of version ${CMAKE_MATCH_2}, the project is ${VERSION}")
-endif()
-foreach(section NAME SYNOPSIS DESCRIPTION KEYS FILES ENVIRONMENT "SEE ALSO")
-    if(NOT roff MATCHES "\n\\.SH \"?${section}\"?\n")
-        fail("manual page lacks the section ${section}")
+# The manual pages (their format and compression are lintian's to check): every section a user
+# looks for, in the page's language, and the version being built.
+foreach(page
+        "man6|NAME|SYNOPSIS|DESCRIPTION|KEYS|FILES|ENVIRONMENT|SEE ALSO"
+        "de/man6|BEZEICHNUNG|ÜBERSICHT|BESCHREIBUNG|TASTEN|DATEIEN|UMGEBUNGSVARIABLEN|SIEHE AUCH")
+    string(REPLACE "|" ";" sections "${page}")
+    list(POP_FRONT sections folder)
+    set(manpage ${prefix}/share/man/${folder}/${EXECUTABLE}.6.gz)
+    execute_process(COMMAND gzip -dc ${manpage} OUTPUT_VARIABLE roff COMMAND_ERROR_IS_FATAL ANY)
+    if(NOT roff MATCHES "\n\\.TH ([^ ]+) 6 [^\n]* \"[^\"]* ([0-9.]+)\"")
+        fail("${folder} manual page has no .TH line for section 6 with a version")
+    elseif(NOT CMAKE_MATCH_2 STREQUAL VERSION)
+        fail("${folder} manual page is of version ${CMAKE_MATCH_2}, the project is ${VERSION}")
     endif()
+    foreach(section IN LISTS sections)
+        if(NOT roff MATCHES "\n\\.SH \"?${section}\"?\n")
+            fail("${folder} manual page lacks the section ${section}")
+        endif()
+    endforeach()
 endforeach()
 report()
