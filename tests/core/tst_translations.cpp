@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "language/language.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -13,29 +17,81 @@ namespace {
 
 using Message = std::pair<QString, QString>; // context, English source text
 
-// Every message of the program, as lupdate found it in the sources, from a committed .ts file.
-QSet<Message> messagesOf(const QString &tsFile)
+struct Entry {
+    QString context;
+    QString source;
+    QString translation;
+    QString type; // "unfinished", "vanished" or "obsolete" where the translation is not in use
+};
+
+// The messages of a .ts file, with their translations.
+QList<Entry> entriesOf(const QString &tsFile)
 {
     QFile file(tsFile);
     if (!file.open(QIODevice::ReadOnly))
         qFatal("cannot read %s", qPrintable(tsFile));
-    QSet<Message> messages;
+    QList<Entry> entries;
     QXmlStreamReader xml(&file);
     QString context;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == QLatin1String("name"))
+        if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
-        else if (xml.name() == QLatin1String("source"))
-            messages.insert({context, xml.readElementText()});
+        } else if (xml.name() == QLatin1String("source")) {
+            entries.append({context, xml.readElementText(), {}, {}});
+        } else if (xml.name() == QLatin1String("translation") && !entries.isEmpty()) {
+            entries.last().type = xml.attributes().value(QLatin1String("type")).toString();
+            entries.last().translation = xml.readElementText();
+        }
     }
+    if (xml.hasError())
+        qFatal("%s: %s", qPrintable(tsFile), qPrintable(xml.errorString()));
+    return entries;
+}
+
+QSet<Message> messagesOf(const QList<Entry> &entries)
+{
+    QSet<Message> messages;
+    for (const Entry &entry : entries)
+        messages.insert({entry.context, entry.source});
     return messages;
 }
 
-QString tsFile(const char *language)
+// Every message of the program, as lupdate finds it in the sources the build hands it.
+QSet<Message> foundByLupdate()
 {
-    return QStringLiteral(KALUDNIK_TRANSLATIONS_DIR "/kaludnik_%1.ts").arg(QLatin1String(language));
+    QTemporaryDir dir;
+    const QString found = dir.filePath(QStringLiteral("found.ts"));
+    QProcess lupdate;
+    lupdate.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    lupdate.start(QStringLiteral(KALUDNIK_LUPDATE),
+                  {QStringLiteral("@" KALUDNIK_TRANSLATED_SOURCES), QStringLiteral("-ts"), found});
+    if (!lupdate.waitForFinished(-1) || lupdate.exitStatus() != QProcess::NormalExit ||
+        lupdate.exitCode() != 0)
+        qFatal("lupdate failed: %s", qPrintable(lupdate.errorString()));
+    return messagesOf(entriesOf(found));
+}
+
+// The committed translations, by language: kaludnik_<language>.ts.
+QMap<QString, QString> committedTranslations()
+{
+    QMap<QString, QString> files;
+    const QDir dir(QStringLiteral(KALUDNIK_TRANSLATIONS_DIR));
+    for (const QString &name : dir.entryList({QStringLiteral("kaludnik_*.ts")}, QDir::Files))
+        files.insert(name.mid(9, name.size() - 12), dir.filePath(name));
+    return files;
+}
+
+// "%1", "%L2": the placeholders a text fills in, each as often as it occurs.
+QStringList placeholdersOf(const QString &text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%L?[0-9]+"));
+    QStringList found;
+    for (const QRegularExpressionMatch &match : placeholder.globalMatch(text))
+        found << match.captured();
+    found.sort();
+    return found;
 }
 
 } // namespace
@@ -48,17 +104,22 @@ private Q_SLOTS:
     void everyText_data();
     void everyText();
     void everyMessageIsListed();
+    void everyLanguageHasEveryMessage_data();
+    void everyLanguageHasEveryMessage();
     void languageChoice_data();
     void languageChoice();
     void languageOfThisRunFollowsTheEnvironment();
 
 private:
     QTranslator m_czech;
+    QSet<Message> m_found; // by lupdate in the sources
 };
 
 void TranslationsTest::initTestCase()
 {
     QVERIFY(m_czech.load(QStringLiteral(":/i18n/kaludnik_cs.qm")));
+    m_found = foundByLupdate();
+    QVERIFY(!m_found.isEmpty());
 }
 
 // Every text character for character, blanks included: the letter-spaced score texts, the two
@@ -149,7 +210,39 @@ void TranslationsTest::everyMessageIsListed()
     QSet<Message> listed;
     for (const Text &text : Texts)
         listed.insert({QString::fromUtf8(text.context), QString::fromUtf8(text.english)});
-    QCOMPARE(messagesOf(tsFile("cs")), listed);
+    QCOMPARE(listed, m_found);
+}
+
+void TranslationsTest::everyLanguageHasEveryMessage_data()
+{
+    QTest::addColumn<QString>("tsFile");
+    const QMap<QString, QString> files = committedTranslations();
+    for (auto file = files.begin(); file != files.end(); ++file)
+        QTest::newRow(qPrintable(file.key())) << file.value();
+}
+
+// Each translation has every message the program shows, translated and in use, and fills in
+// what its English text fills in. Its typed title frames are the prefixes of its 9-letter
+// title, which begins with the fixed frames' "Ka lu".
+void TranslationsTest::everyLanguageHasEveryMessage()
+{
+    QFETCH(QString, tsFile);
+    const QList<Entry> entries = entriesOf(tsFile);
+    QCOMPARE(messagesOf(entries), m_found); // translations_current shows what differs
+    QMap<qsizetype, QString> frames;        // by the length of the English frame
+    for (const Entry &entry : entries) {
+        const QString what = entry.context + QStringLiteral(": ") + entry.source;
+        QVERIFY2(entry.type.isEmpty() && !entry.translation.isEmpty(), qPrintable(what));
+        QVERIFY2(placeholdersOf(entry.translation) == placeholdersOf(entry.source),
+                 qPrintable(what + QStringLiteral(" → ") + entry.translation));
+        if (entry.context == QLatin1String("MainWindow") &&
+            entry.source.startsWith(QLatin1String("Ka lum")))
+            frames.insert(entry.source.size(), entry.translation);
+    }
+    const QString title = frames.value(9);
+    QVERIFY2(title.size() == 9 && title.startsWith(QLatin1String("Ka lu")), qPrintable(title));
+    for (qsizetype letters = 6; letters < 9; ++letters)
+        QCOMPARE(frames.value(letters), title.left(letters));
 }
 
 void TranslationsTest::languageChoice_data()
@@ -157,11 +250,15 @@ void TranslationsTest::languageChoice_data()
     QTest::addColumn<QStringList>("uiLanguages");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("Czech only") << QStringList{"cs-CZ", "cs"} << "cs";
-    QTest::newRow("Czech before English") << QStringList{"cs", "en-US"} << "cs";
-    QTest::newRow("English before Czech") << QStringList{"en-GB", "cs-CZ"} << "en";
-    QTest::newRow("English only") << QStringList{"en-US"} << "en";
-    QTest::newRow("a language without translation") << QStringList{"fr-FR", "fr"} << "en";
+    // As QLocale::uiLanguages() gives them for LANGUAGE=cs, cs:en, en:cs, de, fr and de_AT:cs.
+    const QStringList czech{"cs", "cs-Latn-CZ", "cs-CZ"};
+    const QStringList english{"en", "en-Latn-US", "en-US"};
+    QTest::newRow("cs") << czech << "cs";
+    QTest::newRow("cs:en") << czech + english << "cs";
+    QTest::newRow("en:cs") << english + czech << "en";
+    QTest::newRow("de") << QStringList{"de", "de-Latn-DE", "de-DE"} << "de";
+    QTest::newRow("fr") << QStringList{"fr", "fr-Latn-FR", "fr-FR"} << "en";
+    QTest::newRow("de_AT:cs") << QStringList{"de-AT", "de-Latn-AT"} + czech << "de";
     QTest::newRow("one without, then Czech") << QStringList{"sk", "cs"} << "cs";
     QTest::newRow("underscore form") << QStringList{"cs_CZ"} << "cs";
     QTest::newRow("upper case") << QStringList{"CS"} << "cs";
@@ -173,21 +270,24 @@ void TranslationsTest::languageChoice()
 {
     QFETCH(QStringList, uiLanguages);
     QFETCH(QString, expected);
-    QCOMPARE(chooseLanguage(uiLanguages, {QStringLiteral("cs")}), expected);
+    QCOMPARE(chooseLanguage(uiLanguages, {QStringLiteral("cs"), QStringLiteral("de")}), expected);
 }
 
 // Run once for each language in LANGUAGE: the translation built into the program is the one
-// loaded, English needs none.
+// loaded, English needs none. Every committed translation is built in.
 void TranslationsTest::languageOfThisRunFollowsTheEnvironment()
 {
     const QString requested = qEnvironmentVariable("LANGUAGE");
     if (requested.isEmpty())
         QSKIP("run through CTest, which sets LANGUAGE");
-    QCOMPARE(translatedLanguages(), QStringList{QStringLiteral("cs")});
+    QCOMPARE(translatedLanguages(), (QStringList{QStringLiteral("cs"), QStringLiteral("de")}));
+    QCOMPARE(translatedLanguages(), committedTranslations().keys());
     QTranslator translator;
     QCOMPARE(loadTranslation(translator, QLocale::system().uiLanguages()), requested != "en");
-    if (requested == QLatin1String("cs"))
-        QCOMPARE(translator.translate("MainWindow", "New Game"), QStringLiteral("Nová hra"));
+    const QMap<QString, QString> newGame{{QStringLiteral("cs"), QStringLiteral("Nová hra")},
+                                         {QStringLiteral("de"), QStringLiteral("Neues Spiel")}};
+    if (newGame.contains(requested))
+        QCOMPARE(translator.translate("MainWindow", "New Game"), newGame.value(requested));
 }
 
 QTEST_GUILESS_MAIN(TranslationsTest)

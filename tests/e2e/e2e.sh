@@ -188,4 +188,34 @@ no_display() { # no_display <environment…>: runs the program where it can open
 check "no X display: one line, status 1" no_display QT_QPA_PLATFORM=xcb
 check "no Wayland compositor: one line, status 1" no_display QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=none
 
+# --- German (LANGUAGE=de): the commands, the help window, the typed title ---
+# The corner with the four commands, once drawn: the background picture behind them varies,
+# while a window not drawn yet is all one colour.
+commands_shot() { # commands_shot <file>
+    import -window "$wid" -crop 190x125+168+170 "$1" 2>/dev/null &&
+        [ "$(convert "$1" -format '%[fx:standard_deviation>0]' info:)" = 1 ]
+}
+same_picture() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = "0" ]; }
+
+start en
+check "the English commands are drawn" wait_for 30 commands_shot "$work/commands-en.png"
+stop
+start de
+check "the German commands are drawn" wait_for 30 commands_shot "$work/commands-de.png"
+check "the commands read otherwise in German than in English" \
+    not same_picture "$work/commands-en.png" "$work/commands-de.png"
+xdotool mousemove --window "$wid" 190 217 click 1
+check "the German help command opens Hilfe" window_appears "Hilfe"
+stop
+
+start de
+spy_titles
+titles=$(replayed_titles "Ka ludni" "Ka ludnik")
+check "title typed out in German (saw: $titles)" \
+    test "$titles" = "|K|Ka|Ka |Ka l|Ka lu|Ka lud|Ka ludn|Ka ludni|Ka ludnik"
+kill "$spy"
+stop
+check "the German runs wrote no warnings: $(head -c 300 "$work/stderr")" test ! -s "$work/stderr"
+# --- end of the German block ---
+
 summary

@@ -60,18 +60,18 @@ if(NOT svg MATCHES "<svg[^>]*xmlns=\"http://www.w3.org/2000/svg\"")
     fail("scalable icon is not an SVG document")
 endif()
 
-# The desktop entry starts the installed program with the installed icon, in both languages.
+# The desktop entry starts the installed program with the installed icon, in every language.
 file(STRINGS ${prefix}/share/applications/${APP_ID}.desktop desktop ENCODING UTF-8)
 foreach(line
         "Name=${DISPLAY_NAME}" "Exec=${EXECUTABLE}" "Icon=${APP_ID}"
-        "StartupWMClass=${EXECUTABLE}"
+        "StartupWMClass=${EXECUTABLE}" "Name[de]=${DISPLAY_NAME}"
         "Type=Application" "Terminal=false" "Categories=Game;ArcadeGame;")
     if(NOT line IN_LIST desktop)
         fail("desktop entry lacks '${line}'")
     endif()
 endforeach()
 foreach(key GenericName Comment Keywords)
-    foreach(pattern "^${key}=." "^${key}\\[cs\\]=.")
+    foreach(pattern "^${key}=." "^${key}\\[cs\\]=." "^${key}\\[de\\]=.")
         set(found "${desktop}")
         list(FILTER found INCLUDE REGEX "${pattern}")
         if(NOT found)
@@ -80,7 +80,7 @@ foreach(key GenericName Comment Keywords)
     endforeach()
 endforeach()
 
-# The metainfo names this application, its desktop entry and its program, in both languages,
+# The metainfo names this application, its desktop entry and its program, in every language,
 # and its newest release is the version being built.
 file(READ ${prefix}/share/metainfo/${APP_ID}.metainfo.xml metainfo)
 foreach(fragment
@@ -94,7 +94,10 @@ foreach(fragment
         "<project_license>MIT</project_license>"
         "<name xml:lang=\"cs\">"
         "<summary xml:lang=\"cs\">"
-        "<p xml:lang=\"cs\">")
+        "<p xml:lang=\"cs\">"
+        "<name xml:lang=\"de\">${DISPLAY_NAME}</name>"
+        "<summary xml:lang=\"de\">"
+        "<p xml:lang=\"de\">")
     string(FIND "${metainfo}" "${fragment}" at)
     if(at EQUAL -1)
         fail("metainfo lacks ${fragment}")
@@ -145,18 +148,24 @@ endif()
 
 report()
 
-# The manual page (its format and compression are lintian's to check): every section a user
-# looks for, and the version being built.
-set(manpage ${prefix}/share/man/man6/${EXECUTABLE}.6.gz)
-execute_process(COMMAND gzip -dc ${manpage} OUTPUT_VARIABLE roff COMMAND_ERROR_IS_FATAL ANY)
-if(NOT roff MATCHES "\n\\.TH ([^ ]+) 6 [^\n]* \"[^\"]* ([0-9.]+)\"")
-    fail("manual page has no .TH line for section 6 with a version")
-elseif(NOT CMAKE_MATCH_2 STREQUAL VERSION)
-    fail("manual page is of version ${CMAKE_MATCH_2}, the project is ${VERSION}")
-endif()
-foreach(section NAME SYNOPSIS DESCRIPTION KEYS FILES ENVIRONMENT "SEE ALSO")
-    if(NOT roff MATCHES "\n\\.SH \"?${section}\"?\n")
-        fail("manual page lacks the section ${section}")
+# The manual pages (their format and compression are lintian's to check): every section a user
+# looks for, in the page's language, and the version being built.
+foreach(page
+        "man6|NAME|SYNOPSIS|DESCRIPTION|KEYS|FILES|ENVIRONMENT|SEE ALSO"
+        "de/man6|BEZEICHNUNG|ÜBERSICHT|BESCHREIBUNG|TASTEN|DATEIEN|UMGEBUNGSVARIABLEN|SIEHE AUCH")
+    string(REPLACE "|" ";" sections "${page}")
+    list(POP_FRONT sections folder)
+    set(manpage ${prefix}/share/man/${folder}/${EXECUTABLE}.6.gz)
+    execute_process(COMMAND gzip -dc ${manpage} OUTPUT_VARIABLE roff COMMAND_ERROR_IS_FATAL ANY)
+    if(NOT roff MATCHES "\n\\.TH ([^ ]+) 6 [^\n]* \"[^\"]* ([0-9.]+)\"")
+        fail("${folder} manual page has no .TH line for section 6 with a version")
+    elseif(NOT CMAKE_MATCH_2 STREQUAL VERSION)
+        fail("${folder} manual page is of version ${CMAKE_MATCH_2}, the project is ${VERSION}")
     endif()
+    foreach(section IN LISTS sections)
+        if(NOT roff MATCHES "\n\\.SH \"?${section}\"?\n")
+            fail("${folder} manual page lacks the section ${section}")
+        endif()
+    endforeach()
 endforeach()
 report()

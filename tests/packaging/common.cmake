@@ -8,6 +8,7 @@ set(icon_sizes 16 32 48 64 128 256)
 set(expected_files
     games/${EXECUTABLE}
     share/man/man6/${EXECUTABLE}.6.gz
+    share/man/de/man6/${EXECUTABLE}.6.gz
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
