@@ -109,6 +109,11 @@
         <extracomment>What a screen reader calls the score line; the score itself is read after it.</extracomment>
         <translation>Punkte</translation>
     </message>
+    <message>
+        <source>%1. Keys: keypad %2, or %3 on a US keyboard, the same place on others</source>
+        <extracomment>What a screen reader says of a cell: %1 its count, %2 the key on the numeric keypad that clicks it, %3 the letter key that clicks it on a US keyboard; on other keyboards the key in the same place clicks it.</extracomment>
+        <translation>%1. Tasten: %2 auf dem Ziffernblock oder %3 auf einer US-Tastatur, auf anderen die Taste an derselben Stelle</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWindow</name>
@@ -134,11 +139,6 @@
         <translation>Bestenliste</translation>
     </message>
     <message>
-        <source>Enter your name</source>
-        <extracomment>The hint in the empty name box, and what a screen reader calls the box.</extracomment>
-        <translation>Dein Name</translation>
-    </message>
-    <message>
         <source>OK</source>
         <extracomment>The button that stores the name.</extracomment>
         <translation>OK</translation>
@@ -156,6 +156,21 @@
         <source>–</source>
         <extracomment>A place of the score table that nobody holds yet.</extracomment>
         <translation>–</translation>
+    </message>
+    <message>
+        <source>%1, no result yet</source>
+        <extracomment>What a screen reader says of an empty place of the score table; %1 is the rank.</extracomment>
+        <translation>%1, noch kein Ergebnis</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 points, %4</source>
+        <extracomment>What a screen reader says of a row of the score table: %1 the rank, %2 the name, %3 the score, %4 the date.</extracomment>
+        <translation>%1, %2, %3 Punkte, %4</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <extracomment>The hint in the empty name box, and what a screen reader calls the box. It must fit the box, which is short.</extracomment>
+        <translation>Dein Name</translation>
     </message>
 </context>
 </TS>
