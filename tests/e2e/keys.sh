@@ -52,12 +52,11 @@ score_after() { # score_after <key code…>
     "$atspi" showing "$pid" "Your name" 60 >/dev/null
     "$atspi" description "$pid" "Score" 10
 }
-# The game's window, under the pointer: keys go where the pointer is when no window manager
-# gives the focus.
-point_at_game() {
-    local wid
-    wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Ka ludnik$' | head -n 1)
-    xdotool mousemove --window "$wid" 100 100
+# The game's window, found while its title is whole (a new game types it out again), and put
+# under the pointer: keys go where the pointer is when no window manager gives the focus.
+point_at_game() { # sets $game
+    game=$(timeout 30 xdotool search --sync --onlyvisible --name '^Ka ludnik$' | head -n 1)
+    xdotool mousemove --window "$game" 100 100
 }
 
 xset r rate 200 50 # a held key repeats soon and often
@@ -79,7 +78,6 @@ start QT_QPA_PLATFORM=xcb
 point_at_game
 xdotool key "$keypad5" "$numLock" "$keypad7"
 xdotool keydown "$bottomMiddle"
-game=$(xdotool search --onlyvisible --name '^Ka ludnik$' | head -n 1)
 xdotool mousemove --window "$game" 536 40 click 1 mousemove --window "$game" 100 100 # cell 2
 sleep 1 # about forty repeats at the rate set above
 xdotool keyup "$bottomMiddle"
