@@ -38,8 +38,8 @@ namespace {
 constexpr qint64 DefaultEvents = 100'000;
 constexpr int DialogCycles = 1000;
 
-// Drops the controls of closed windows now, as the event loop would between two events.
-void dropClosedControls()
+// Deletes what waits for deletion, as the event loop would between two events.
+void runDeferredDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -154,7 +154,7 @@ void SoakTest::initTestCase()
 void SoakTest::cleanup()
 {
     m_game.reset();
-    dropClosedControls();
+    runDeferredDeletes();
 }
 
 void SoakTest::init()
@@ -429,7 +429,7 @@ void SoakTest::randomEvent()
         Anywhere,         // anywhere on the main window: pictures, score line, game-over label
         Key,              // a key on the main window
         OpenScoreWindow,  // the hidden button, through the keyboard focus
-        EventLoop,        // the event loop comes round: closed windows' controls go
+        EventLoop,        // the event loop comes round: deferred deletions run
         End,              // the program is asked to end
         KindCount
     };
@@ -485,7 +485,7 @@ void SoakTest::randomEvent()
         openScoreWindow();
         break;
     case EventLoop:
-        dropClosedControls();
+        runDeferredDeletes();
         break;
     case End:
     case KindCount:
@@ -575,14 +575,14 @@ void SoakTest::eachDialogOpensAndClosesAThousandTimes()
         QCOMPARE(openAndClose(), 1);
         const QDialog *window = opened;
         QVERIFY2(window, name);
-        dropClosedControls();
+        runDeferredDeletes();
         const qsizetype widgets = QApplication::allWidgets().size();
         const qsizetype objects = window->findChildren<QObject *>().size();
         for (int cycle = 1; cycle < DialogCycles; ++cycle) {
             QCOMPARE(openAndClose(), 1);
             QCOMPARE(opened, window);
             QVERIFY2(!window->isVisible(), name);
-            dropClosedControls();
+            runDeferredDeletes();
             QCOMPARE(QApplication::allWidgets().size(), widgets);
             QCOMPARE(window->findChildren<QObject *>().size(), objects);
         }
