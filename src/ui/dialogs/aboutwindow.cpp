@@ -14,12 +14,10 @@ namespace {
 
 using toolkit::ControlKind;
 using toolkit::ControlSpec;
-using toolkit::FontSpec;
 using toolkit::TextColor;
+using toolkit::TopLeft;
 namespace fonts = toolkit::fonts;
 
-constexpr FontSpec Bold{fonts::SansSerif, 9.75, true};
-constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
 constexpr int IconSize = 32;
 
 // The maker's web address, host only: the link shows it and its click opens it.
@@ -38,7 +36,7 @@ constexpr ControlSpec Controls[] = {
     {"programTitle",
      ControlKind::Text,
      {840, 120, 1065, 240},
-     Bold,
+     fonts::BoldText,
      TextColor::White,
      TopLeft,
      "Ka ludnik"},
@@ -59,7 +57,7 @@ constexpr ControlSpec Controls[] = {
     {"webLink",
      ControlKind::Text,
      {840, 1080, 1710, 240},
-     Bold,
+     fonts::BoldText,
      TextColor::White,
      TopLeft,
      WebHost},

@@ -14,14 +14,13 @@ namespace {
 
 using toolkit::ControlKind;
 using toolkit::ControlSpec;
-using toolkit::FontSpec;
 using toolkit::TextColor;
+using toolkit::TopLeft;
 namespace fonts = toolkit::fonts;
 
-constexpr FontSpec Bold{fonts::SansSerif, 9.75, true};
-constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
 // The rules and their four copies share place and font, so all five wrap into the same lines.
 constexpr toolkit::TwipRect Rules{360, 360, 4455, 4575};
+constexpr toolkit::FontSpec RulesFont = fonts::BoldText;
 
 // From the back to the front, in twips.
 constexpr ControlSpec Controls[] = {
@@ -32,22 +31,26 @@ constexpr ControlSpec Controls[] = {
      TextColor::System,
      TopLeft,
      nullptr},
-    {"rimDownRight", ControlKind::FixedText, Rules, Bold, TextColor::ButtonText, TopLeft, nullptr},
-    {"rimDownLeft", ControlKind::FixedText, Rules, Bold, TextColor::ButtonText, TopLeft, nullptr},
-    {"rimUpRight", ControlKind::FixedText, Rules, Bold, TextColor::ButtonText, TopLeft, nullptr},
-    {"rimUpLeft", ControlKind::FixedText, Rules, Bold, TextColor::ButtonText, TopLeft, nullptr},
-    {"rulesText", ControlKind::FixedText, Rules, Bold, TextColor::White, TopLeft, nullptr},
+    {"rimDownRight", ControlKind::FixedText, Rules, RulesFont, TextColor::ButtonText, TopLeft,
+     nullptr},
+    {"rimDownLeft", ControlKind::FixedText, Rules, RulesFont, TextColor::ButtonText, TopLeft,
+     nullptr},
+    {"rimUpRight", ControlKind::FixedText, Rules, RulesFont, TextColor::ButtonText, TopLeft,
+     nullptr},
+    {"rimUpLeft", ControlKind::FixedText, Rules, RulesFont, TextColor::ButtonText, TopLeft,
+     nullptr},
+    {"rulesText", ControlKind::FixedText, Rules, RulesFont, TextColor::White, TopLeft, nullptr},
     {"closingWish",
      ControlKind::Text,
      {840, 2520, 1920, 240},
-     Bold,
+     fonts::BoldText,
      TextColor::ButtonText,
      TopLeft,
      nullptr},
     {"signature",
      ControlKind::Text,
      {1920, 2760, 525, 240},
-     Bold,
+     fonts::BoldText,
      TextColor::ButtonText,
      TopLeft,
      "kaludnik"},

@@ -38,8 +38,8 @@ ScoreRow::ScoreRow(int rank, const QLocale &locale, QWidget *parent)
 
 QRect ScoreRow::columnRect(Column column) const
 {
-    const ColumnSpec &spec = Columns[column];
-    return {toolkit::twips::toPixels(spec.left), 0, toolkit::twips::toPixels(spec.width), height()};
+    const ColumnSpec &box = Columns[column];
+    return {toolkit::twips::toPixels(box.left), 0, toolkit::twips::toPixels(box.width), height()};
 }
 
 void ScoreRow::showEntry(const ScoreEntry *entry)

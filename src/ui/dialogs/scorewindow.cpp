@@ -17,11 +17,9 @@ namespace {
 
 using toolkit::ControlKind;
 using toolkit::ControlSpec;
-using toolkit::FontSpec;
 using toolkit::TextColor;
+using toolkit::TopLeft;
 namespace fonts = toolkit::fonts;
-
-constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
 
 // From the top of the window down, in twips; none overlaps another, and each keeps its place
 // when the window is resized. The table's five rows stand above these, 360 twips apart.

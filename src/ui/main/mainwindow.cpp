@@ -29,13 +29,12 @@ using toolkit::ControlKind;
 using toolkit::ControlSpec;
 using toolkit::FontSpec;
 using toolkit::TextColor;
+using toolkit::TopLeft;
 namespace fonts = toolkit::fonts;
 
 constexpr FontSpec CommandFont{fonts::SansSerif, 13.5, true};
-constexpr FontSpec ScoreFont{fonts::SansSerif, 9.75, true};
 constexpr FontSpec GameOverFont{fonts::Comic, 27.75, true};
 constexpr FontSpec CellFont{fonts::SansSerif, 17.25, true};
-constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
 
 // From the back to the front, in twips. The grid's rows of three start at the top left, 975
 // twips square and 105 apart.
@@ -57,7 +56,7 @@ constexpr ControlSpec Controls[] = {
     {"scoreLine",
      ControlKind::Text,
      {5400, 3360, 1230, 240},
-     ScoreFont,
+     fonts::BoldText,
      TextColor::White,
      TopLeft,
      nullptr},

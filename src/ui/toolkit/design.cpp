@@ -29,35 +29,35 @@ QColor colorOf(TextColor color)
     return {};
 }
 
-QWidget *build(const ControlSpec &spec, QWidget *window)
+QWidget *build(const ControlSpec &control, QWidget *window)
 {
-    const QString text = spec.text ? QString::fromUtf8(spec.text) : QString();
-    switch (spec.kind) {
+    const QString text = control.text ? QString::fromUtf8(control.text) : QString();
+    switch (control.kind) {
     case ControlKind::Text:
     case ControlKind::FixedText:
     case ControlKind::Command: {
-        auto *label = new Label(spec.place, spec.kind != ControlKind::FixedText, window);
-        label->setFont(fonts::font(spec.font));
-        label->setAlignment(spec.alignment);
-        label->setTextColor(colorOf(spec.color));
-        label->setActsAsCommand(spec.kind == ControlKind::Command);
+        auto *label = new Label(control.place, control.kind != ControlKind::FixedText, window);
+        label->setFont(fonts::font(control.font));
+        label->setAlignment(control.alignment);
+        label->setTextColor(colorOf(control.color));
+        label->setActsAsCommand(control.kind == ControlKind::Command);
         if (!text.isEmpty())
             label->showText(text);
         return label;
     }
     case ControlKind::Picture:
-        return new Picture(spec.place.left, spec.place.top, window);
+        return new Picture(control.place.left, control.place.top, window);
     case ControlKind::Button: {
         auto *button = new PushButton(window);
-        button->setGeometry(twips::toPixels(spec.place));
-        button->setFont(fonts::font(spec.font));
+        button->setGeometry(twips::toPixels(control.place));
+        button->setFont(fonts::font(control.font));
         button->setText(text);
         return button;
     }
     case ControlKind::TextBox: {
         auto *box = new QLineEdit(text, window);
-        box->setGeometry(twips::toPixels(spec.place));
-        box->setFont(fonts::font(spec.font));
+        box->setGeometry(twips::toPixels(control.place));
+        box->setFont(fonts::font(control.font));
         return box;
     }
     }
@@ -66,15 +66,15 @@ QWidget *build(const ControlSpec &spec, QWidget *window)
 
 } // namespace
 
-void applyDesign(QWidget *window, const WindowSpec &spec)
+void applyDesign(QWidget *window, const WindowSpec &design)
 {
     window->setFont(fonts::font(fonts::WindowText));
     QPalette colors = window->palette();
-    colors.setColor(QPalette::Window, spec.background);
+    colors.setColor(QPalette::Window, design.background);
     window->setPalette(colors);
     window->setAutoFillBackground(true);
-    const QSize client(twips::toPixels(spec.width), twips::toPixels(spec.height));
-    if (spec.resizable)
+    const QSize client(twips::toPixels(design.width), twips::toPixels(design.height));
+    if (design.resizable)
         window->resize(client);
     else
         window->setFixedSize(client);
@@ -82,8 +82,8 @@ void applyDesign(QWidget *window, const WindowSpec &spec)
 
 void buildControls(QWidget *window, std::span<const ControlSpec> controls)
 {
-    for (const ControlSpec &spec : controls)
-        build(spec, window)->setObjectName(QLatin1String(spec.name));
+    for (const ControlSpec &control : controls)
+        build(control, window)->setObjectName(QLatin1String(control.name));
 }
 
 } // namespace toolkit

@@ -30,6 +30,9 @@ enum class TextColor {
     Red,
 };
 
+// Where most of the designs' texts stand in their boxes.
+inline constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
+
 // One control of a window. Windows list them from the back to the front: each is built in
 // front of those before it.
 struct ControlSpec {
@@ -70,8 +73,8 @@ struct WindowSpec {
     bool resizable;
 };
 
-// Gives `window` the client area of `spec`, fixed in size unless it is resizable.
-void applyDesign(QWidget *window, const WindowSpec &spec);
+// Gives `window` the client area of `design`, fixed in size unless it is resizable.
+void applyDesign(QWidget *window, const WindowSpec &design);
 
 // Builds `controls` on `window`, in their order.
 void buildControls(QWidget *window, std::span<const ControlSpec> controls);

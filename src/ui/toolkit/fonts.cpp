@@ -18,11 +18,11 @@ void installSubstitutes()
                                 QStringLiteral("DejaVu Sans")});
 }
 
-QFont font(const FontSpec &spec)
+QFont font(const FontSpec &style)
 {
-    QFont font(QString::fromLatin1(spec.face));
-    font.setPointSizeF(spec.points);
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    QFont font(QString::fromLatin1(style.face));
+    font.setPointSizeF(style.points);
+    font.setWeight(style.bold ? QFont::Bold : QFont::Normal);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }

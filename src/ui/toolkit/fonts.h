@@ -21,8 +21,10 @@ inline constexpr char Comic[] = "Comic Sans MS";
 
 // What a window's text is drawn in unless its design says otherwise.
 inline constexpr FontSpec WindowText{SansSerif, 8.25, false};
+// The bold text of the score line and of the help and about windows.
+inline constexpr FontSpec BoldText{SansSerif, 9.75, true};
 
-QFont font(const FontSpec &spec);
+QFont font(const FontSpec &style);
 
 // Names the installed faces that stand in for the design faces; once per program.
 void installSubstitutes();
