@@ -86,7 +86,12 @@ private:
 // The language of the whole run is chosen once, from the user's interface languages; English
 // needs no translation.
 Application::Application(int &argc, char **argv)
-    : QApplication(argc, argv), m_desktop(programLanguage(QLocale::system().uiLanguages()))
+    : Application(argc, argv, programLanguage(QLocale::system().uiLanguages()))
+{
+}
+
+Application::Application(int &argc, char **argv, const QString &language)
+    : QApplication(argc, argv), m_desktop(language)
 {
     std::set_terminate(reportUncaughtError);
     setApplicationName(QString::fromUtf8(AppInfo::Executable));
@@ -97,7 +102,7 @@ Application::Application(int &argc, char **argv)
     setQuitOnLastWindowClosed(false); // the main window's close ends the program
     toolkit::process::prepare();
     m_scores = std::make_unique<ScoreKeeper>(ScoreFile::defaultPath());
-    if (loadTranslation(m_translator, QLocale::system().uiLanguages()))
+    if (loadTranslation(m_translator, language))
         installTranslator(&m_translator);
 }
 

@@ -29,6 +29,8 @@ public:
     int run();
 
 private:
+    Application(int &argc, char **argv, const QString &language);
+
     toolkit::QtDesktop m_desktop;
     toolkit::PictureStore m_pictures;
     std::unique_ptr<ScoreKeeper> m_scores; // made once the application has its name

@@ -27,7 +27,7 @@ public:
     TestProcess()
     {
         toolkit::process::prepare();
-        if (loadTranslation(m_translator, QLocale::system().uiLanguages()))
+        if (loadTranslation(m_translator, programLanguage(QLocale::system().uiLanguages())))
             QCoreApplication::installTranslator(&m_translator);
     }
 

@@ -39,8 +39,7 @@ QString programLanguage(const QStringList &uiLanguages)
     return chooseLanguage(uiLanguages, translatedLanguages());
 }
 
-bool loadTranslation(QTranslator &translator, const QStringList &uiLanguages)
+bool loadTranslation(QTranslator &translator, const QString &language)
 {
-    const QString language = programLanguage(uiLanguages);
     return language != QLatin1String("en") && translator.load(Folder + Prefix + language + Suffix);
 }

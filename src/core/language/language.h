@@ -22,6 +22,6 @@ QStringList translatedLanguages();
 // has.
 QString programLanguage(const QStringList &uiLanguages);
 
-// Loads into `translator` the translation for the language chosen from `uiLanguages`; false,
-// with nothing loaded, where that is English.
-bool loadTranslation(QTranslator &translator, const QStringList &uiLanguages);
+// Loads into `translator` the program's translation into `language`, a code that
+// programLanguage() gave; false, with nothing loaded, for English.
+bool loadTranslation(QTranslator &translator, const QString &language);
