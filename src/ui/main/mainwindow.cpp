@@ -257,7 +257,8 @@ void MainWindow::buildControls()
     m_gameOverLabel->hide();
 
     for (int i = 0; i < Board::CellCount; ++i) {
-        QPushButton *cell = builtControl<QPushButton>(this, Controls[8 + i].name);
+        const QByteArray name = "cell" + QByteArray::number(i);
+        QPushButton *cell = builtControl<QPushButton>(this, name.constData());
         //: What a screen reader calls a cell: %1 is its row, %2 its column, counted from 1.
         cell->setAccessibleName(tr("Row %1, column %2").arg(i / 3 + 1).arg(i % 3 + 1));
         cell->setAccessibleDescription(cellDescription(i, cell->text()));
