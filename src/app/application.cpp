@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 namespace {
@@ -37,13 +38,15 @@ namespace {
 
 // Qt's messages while it connects to the window system. Where it cannot connect, Qt aborts
 // after several lines that blame the installation; the player gets one line that names the
-// cause instead, and a failure status. Where it connects, the messages go out as usual.
+// cause instead, and a failure status. Where it connects, the messages go out as usual. Qt may
+// warn from any thread (the X connection's reader runs by then), so the list is locked.
 class WindowSystemConnection {
 public:
     WindowSystemConnection() { s_previous = qInstallMessageHandler(holdBack); }
     ~WindowSystemConnection()
     {
         qInstallMessageHandler(s_previous);
+        const std::lock_guard lock(s_mutex);
         for (const Message &message : std::as_const(s_heldBack)) {
             const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
             qt_message_output(message.type, context, message.text);
@@ -62,6 +65,7 @@ private:
 
     static void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &text)
     {
+        const std::lock_guard lock(s_mutex);
         if (type != QtFatalMsg) {
             s_heldBack.append({type, QByteArray(context.category), text});
             return;
@@ -78,6 +82,7 @@ private:
     }
 
     static inline QtMessageHandler s_previous = nullptr;
+    static inline std::mutex s_mutex;
     static inline QList<Message> s_heldBack;
 };
 
