@@ -9,6 +9,34 @@
     </message>
 </context>
 <context>
+    <name>Board</name>
+    <message>
+        <source>S c o r e : </source>
+        <extracomment>The main window&apos;s score line before the score itself: letter-spaced, and ending in a blank.</extracomment>
+        <translation>P u n k t e : </translation>
+    </message>
+    <message>
+        <source>Ka lum</source>
+        <extracomment>The main window&apos;s title as it is typed out: its first 6 letters.</extracomment>
+        <translation>Ka lud</translation>
+    </message>
+    <message>
+        <source>Ka lumb</source>
+        <extracomment>The main window&apos;s title as it is typed out: its first 7 letters.</extracomment>
+        <translation>Ka ludn</translation>
+    </message>
+    <message>
+        <source>Ka lumbo</source>
+        <extracomment>The main window&apos;s title as it is typed out: its first 8 letters.</extracomment>
+        <translation>Ka ludni</translation>
+    </message>
+    <message>
+        <source>Ka lumbor</source>
+        <extracomment>The main window&apos;s title once typed out, shown for a tenth of a second.</extracomment>
+        <translation>Ka ludnik</translation>
+    </message>
+</context>
+<context>
     <name>FatalErrorMessage</name>
     <message>
         <source>Ka ludnik has met an error it cannot recover from and will now end.
@@ -39,31 +67,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>S c o r e : </source>
-        <extracomment>The main window&apos;s score line before the score itself: letter-spaced, and ending in a blank.</extracomment>
-        <translation>P u n k t e : </translation>
-    </message>
-    <message>
-        <source>Ka lum</source>
-        <extracomment>The main window&apos;s title as it is typed out: its first 6 letters.</extracomment>
-        <translation>Ka lud</translation>
-    </message>
-    <message>
-        <source>Ka lumb</source>
-        <extracomment>The main window&apos;s title as it is typed out: its first 7 letters.</extracomment>
-        <translation>Ka ludn</translation>
-    </message>
-    <message>
-        <source>Ka lumbo</source>
-        <extracomment>The main window&apos;s title as it is typed out: its first 8 letters.</extracomment>
-        <translation>Ka ludni</translation>
-    </message>
-    <message>
-        <source>Ka lumbor</source>
-        <extracomment>The main window&apos;s title once typed out, shown for a tenth of a second.</extracomment>
-        <translation>Ka ludnik</translation>
-    </message>
     <message>
         <source>dead</source>
         <extracomment>What a screen reader says of a cell that has died.</extracomment>

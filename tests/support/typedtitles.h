@@ -10,7 +10,7 @@
 inline QStringList typedTitles()
 {
     const auto translated = [](const char *english) {
-        return QCoreApplication::translate("MainWindow", english);
+        return QCoreApplication::translate("Board", english);
     };
     return {"Ka ludnik",
             "",

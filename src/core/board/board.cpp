@@ -86,8 +86,7 @@ bool Board::tick(qint16 index)
 QString Board::scoreText() const
 {
     //: The main window's score line before the score itself: letter-spaced, and ending in a blank.
-    return QCoreApplication::translate("MainWindow", "S c o r e : ") +
-           NumberText::fromSingle(m_score);
+    return QCoreApplication::translate("Board", "S c o r e : ") + NumberText::fromSingle(m_score);
 }
 
 void Board::kill(Cell &cell)

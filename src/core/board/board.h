@@ -66,8 +66,6 @@ public:
     GamePhase phase() const { return m_phase; }
 
 private:
-    friend struct BoardProbe; // the tests read the click memory
-
     Cell &checkedCell(int index);
     static void kill(Cell &cell);
     bool noCellLive() const;

@@ -48,17 +48,16 @@ QString TitleAnimation::frameTitle(quint8 frame)
     // five letters are the fixed frames' "Ka lu".
     static constexpr std::array<const char *, 4> translatedFrames{
         //: The main window's title as it is typed out: its first 6 letters.
-        QT_TRANSLATE_NOOP("MainWindow", "Ka lum"),
+        QT_TRANSLATE_NOOP("Board", "Ka lum"),
         //: The main window's title as it is typed out: its first 7 letters.
-        QT_TRANSLATE_NOOP("MainWindow", "Ka lumb"),
+        QT_TRANSLATE_NOOP("Board", "Ka lumb"),
         //: The main window's title as it is typed out: its first 8 letters.
-        QT_TRANSLATE_NOOP("MainWindow", "Ka lumbo"),
+        QT_TRANSLATE_NOOP("Board", "Ka lumbo"),
         //: The main window's title once typed out, shown for a tenth of a second.
-        QT_TRANSLATE_NOOP("MainWindow", "Ka lumbor")};
+        QT_TRANSLATE_NOOP("Board", "Ka lumbor")};
     if (frame < fixedFrames.size())
         return QString::fromUtf8(fixedFrames[frame]);
     if (frame <= LastFrame)
-        return QCoreApplication::translate("MainWindow",
-                                           translatedFrames[frame - fixedFrames.size()]);
+        return QCoreApplication::translate("Board", translatedFrames[frame - fixedFrames.size()]);
     throw RuleError(RuleError::Kind::SubscriptOutOfRange);
 }

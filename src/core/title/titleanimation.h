@@ -28,8 +28,6 @@ public:
     static QString frameTitle(quint8 frame);
 
 private:
-    friend struct TitleProbe; // the tests read the frame and the step
-
     bool m_running = false; // the title is being typed
     quint8 m_frame = 0;     // the frame the next tick shows
     quint8 m_step = 0;      // 1 while typing, 0 otherwise
