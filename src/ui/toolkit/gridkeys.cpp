@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "gridkeys.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -14,13 +13,10 @@ namespace {
 
 using Codes = std::array<quint32, 9>;
 
-// The keys of each place as the PC keyboard's scan codes number them (Linux's evdev numbers):
-// X11 and Wayland report them 8 higher, Windows as they are.
+// The keys of each place as Linux's evdev numbers them; X11 and Wayland report them 8 higher.
 constexpr Codes KeypadScanCodes{71, 72, 73, 75, 76, 77, 79, 80, 81};
 constexpr Codes LetterScanCodes{16, 17, 18, 30, 31, 32, 44, 45, 46};
-// macOS reports a key's place as its virtual key code.
-constexpr Codes MacKeypadCodes{0x59, 0x5B, 0x5C, 0x56, 0x57, 0x58, 0x53, 0x54, 0x55};
-constexpr Codes MacLetterCodes{0x0C, 0x0D, 0x0E, 0x00, 0x01, 0x02, 0x06, 0x07, 0x08};
+constexpr quint32 EvdevOffset = 8;
 // Where a key arrives without its place: the keypad still says what it is, with Num Lock on
 // and off.
 constexpr std::array<int, 9> KeypadDigits{Qt::Key_7, Qt::Key_8, Qt::Key_9, Qt::Key_4, Qt::Key_5,
@@ -36,28 +32,21 @@ int indexIn(const std::array<Value, N> &values, Value value)
     return found == values.end() ? -1 : int(found - values.begin());
 }
 
-int placeOfCode(const Codes &keypad, const Codes &letters, quint32 code)
-{
-    const int onKeypad = indexIn(keypad, code);
-    return onKeypad >= 0 ? onKeypad : indexIn(letters, code);
-}
-
 } // namespace
 
 GridKeys::GridKeys(QObject *parent) : QObject(parent) {}
 
-int GridKeys::placeOf(const QKeyEvent &event, const QString &platform)
+int GridKeys::placeOf(const QKeyEvent &event)
 {
     // A modifier makes it another key: Ctrl+Q quits.
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
     if (modifiers != Qt::NoModifier)
         return -1;
-    if (platform == QLatin1String("cocoa"))
-        return placeOfCode(MacKeypadCodes, MacLetterCodes, event.nativeVirtualKey());
     if (const quint32 scanCode = event.nativeScanCode(); scanCode != 0) {
-        const quint32 offset = platform == QLatin1String("windows") ? 0 : 8;
-        return scanCode > offset ? placeOfCode(KeypadScanCodes, LetterScanCodes, scanCode - offset)
-                                 : -1;
+        if (scanCode <= EvdevOffset)
+            return -1;
+        const int onKeypad = indexIn(KeypadScanCodes, scanCode - EvdevOffset);
+        return onKeypad >= 0 ? onKeypad : indexIn(LetterScanCodes, scanCode - EvdevOffset);
     }
     if (!(event.modifiers() & Qt::KeypadModifier))
         return -1;
@@ -70,7 +59,7 @@ bool GridKeys::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QObject::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
-    const int place = placeOf(*key, QGuiApplication::platformName());
+    const int place = placeOf(*key);
     if (place < 0)
         return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::KeyRelease) {

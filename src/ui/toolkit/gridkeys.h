@@ -20,9 +20,8 @@ class GridKeys : public QObject {
 public:
     explicit GridKeys(QObject *parent = nullptr);
 
-    // The place of the key of `event`, 0 to 8 in rows from the top left, or -1; `platform` is
-    // Qt's platform name, which decides how key positions are numbered.
-    static int placeOf(const QKeyEvent &event, const QString &platform);
+    // The place of the key of `event`, 0 to 8 in rows from the top left, or -1.
+    static int placeOf(const QKeyEvent &event);
 
 Q_SIGNALS:
     void pressed(int place);
