@@ -15,7 +15,6 @@ public:
     void announce(QWidget *widget) override { announced.append(widget); }
     void openWebAddress(const QUrl &address) override { openedAddresses.append(address); }
     void translateQtTexts() override {}
-    bool isEnding() const { return !endRequests.isEmpty(); }
 
     int sounds = 0;
     QList<QWidget *> announced;

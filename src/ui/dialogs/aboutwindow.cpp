@@ -13,10 +13,14 @@
 namespace {
 
 using toolkit::ControlKind;
+using toolkit::ControlName;
 using toolkit::ControlSpec;
 using toolkit::TextColor;
 using toolkit::TopLeft;
 namespace fonts = toolkit::fonts;
+
+constexpr ControlName<toolkit::Picture> Icon{"icon"};
+constexpr ControlName<toolkit::Label> WebLink{"webLink"};
 
 constexpr int IconSize = 32;
 
@@ -26,7 +30,7 @@ constexpr char WebHost[] = "kaludnik.example.org";
 // From the top of the window down, in twips; none overlaps another. The texts are the maker's
 // own and Czech in both languages.
 constexpr ControlSpec Controls[] = {
-    {"icon",
+    {Icon.name,
      ControlKind::Picture,
      {120, 120, 480, 480},
      fonts::WindowText,
@@ -54,7 +58,7 @@ constexpr ControlSpec Controls[] = {
      TextColor::White,
      TopLeft,
      "Copyright © 2026 Ka ludnik team"},
-    {"webLink",
+    {WebLink.name,
      ControlKind::Text,
      {840, 1080, 1710, 240},
      fonts::BoldText,
@@ -80,9 +84,9 @@ AboutWindow::AboutWindow(toolkit::Desktop &desktop, const QIcon &icon, QWidget *
     setWindowTitle(tr("About"));
     setWindowIcon(icon);
     toolkit::buildControls(this, Controls);
-    toolkit::builtControl<toolkit::Picture>(this, "icon")
+    toolkit::builtControl(this, Icon)
         ->setPicture(icon.pixmap(QSize(IconSize, IconSize), devicePixelRatioF()));
-    toolkit::connectGuarded(m_desktop, toolkit::builtControl<toolkit::Label>(this, "webLink"),
+    toolkit::connectGuarded(m_desktop, toolkit::builtControl(this, WebLink),
                             &toolkit::Label::clicked, this, &AboutWindow::openWebLink);
 }
 

@@ -13,10 +13,20 @@
 namespace {
 
 using toolkit::ControlKind;
+using toolkit::ControlName;
 using toolkit::ControlSpec;
+using toolkit::Label;
 using toolkit::TextColor;
 using toolkit::TopLeft;
 namespace fonts = toolkit::fonts;
+
+constexpr ControlName<toolkit::Picture> BackgroundPicture{"backgroundPicture"};
+constexpr ControlName<Label> RulesText{"rulesText"};
+constexpr ControlName<Label> ClosingWish{"closingWish"};
+constexpr ControlName<Label> RimUpLeft{"rimUpLeft"};
+constexpr ControlName<Label> RimUpRight{"rimUpRight"};
+constexpr ControlName<Label> RimDownLeft{"rimDownLeft"};
+constexpr ControlName<Label> RimDownRight{"rimDownRight"};
 
 // The rules and their four copies share place and font, so all five wrap into the same lines.
 constexpr toolkit::TwipRect Rules{360, 360, 4455, 4575};
@@ -24,23 +34,23 @@ constexpr toolkit::FontSpec RulesFont = fonts::BoldText;
 
 // From the back to the front, in twips.
 constexpr ControlSpec Controls[] = {
-    {"backgroundPicture",
+    {BackgroundPicture.name,
      ControlKind::Picture,
      {0, 0, 9000, 6000},
      fonts::WindowText,
      TextColor::System,
      TopLeft,
      nullptr},
-    {"rimDownRight", ControlKind::FixedText, Rules, RulesFont, TextColor::ButtonText, TopLeft,
+    {RimDownRight.name, ControlKind::FixedText, Rules, RulesFont, TextColor::ButtonText, TopLeft,
      nullptr},
-    {"rimDownLeft", ControlKind::FixedText, Rules, RulesFont, TextColor::ButtonText, TopLeft,
+    {RimDownLeft.name, ControlKind::FixedText, Rules, RulesFont, TextColor::ButtonText, TopLeft,
      nullptr},
-    {"rimUpRight", ControlKind::FixedText, Rules, RulesFont, TextColor::ButtonText, TopLeft,
+    {RimUpRight.name, ControlKind::FixedText, Rules, RulesFont, TextColor::ButtonText, TopLeft,
      nullptr},
-    {"rimUpLeft", ControlKind::FixedText, Rules, RulesFont, TextColor::ButtonText, TopLeft,
+    {RimUpLeft.name, ControlKind::FixedText, Rules, RulesFont, TextColor::ButtonText, TopLeft,
      nullptr},
-    {"rulesText", ControlKind::FixedText, Rules, RulesFont, TextColor::White, TopLeft, nullptr},
-    {"closingWish",
+    {RulesText.name, ControlKind::FixedText, Rules, RulesFont, TextColor::White, TopLeft, nullptr},
+    {ClosingWish.name,
      ControlKind::Text,
      {840, 2520, 1920, 240},
      fonts::BoldText,
@@ -67,13 +77,13 @@ constexpr ControlSpec Controls[] = {
 // one diagonal, so that every white letter has a dark edge all round.
 constexpr float RimOffset = 10.0f;
 struct RimCopy {
-    const char *name;
+    ControlName<Label> control;
     float dx, dy;
 };
-constexpr std::array<RimCopy, 4> RimCopies{{{"rimUpLeft", -RimOffset, -RimOffset},
-                                            {"rimUpRight", RimOffset, -RimOffset},
-                                            {"rimDownLeft", -RimOffset, RimOffset},
-                                            {"rimDownRight", RimOffset, RimOffset}}};
+constexpr std::array<RimCopy, 4> RimCopies{{{RimUpLeft, -RimOffset, -RimOffset},
+                                            {RimUpRight, RimOffset, -RimOffset},
+                                            {RimDownLeft, -RimOffset, RimOffset},
+                                            {RimDownRight, RimOffset, RimOffset}}};
 
 } // namespace
 
@@ -86,17 +96,16 @@ HelpWindow::HelpWindow(toolkit::PictureStore &pictures, QWidget *parent)
     toolkit::buildControls(this, Controls);
 
     using toolkit::builtControl;
-    builtControl<toolkit::Picture>(this, "backgroundPicture")
-        ->setPicture(pictures.background(devicePixelRatioF()));
-    auto *rules = builtControl<toolkit::Label>(this, "rulesText");
+    builtControl(this, BackgroundPicture)->setPicture(pictures.background(devicePixelRatioF()));
+    Label *rules = builtControl(this, RulesText);
     //: The rules of the game in the help window; the text wraps within the window.
     rules->showText(tr("Click each of the 9 buttons to prevent them counting down to zero.  When "
                        "you reach zero, it's game over and you have to start again."));
     //: Under the rules in the help window: a short wish for the player.
-    builtControl<toolkit::Label>(this, "closingWish")->showText(tr("..."));
+    builtControl(this, ClosingWish)->showText(tr("..."));
     // Each copy is placed from the rules text, never from another copy.
     for (const RimCopy &copy : RimCopies) {
-        auto *rim = builtControl<toolkit::Label>(this, copy.name);
+        Label *rim = builtControl(this, copy.control);
         rim->showText(rules->text());
         rim->moveToTwips(rules->leftTwips() + copy.dx, rules->topTwips() + copy.dy);
     }

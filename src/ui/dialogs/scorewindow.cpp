@@ -16,29 +16,36 @@
 namespace {
 
 using toolkit::ControlKind;
+using toolkit::ControlName;
 using toolkit::ControlSpec;
+using toolkit::Label;
 using toolkit::TextColor;
 using toolkit::TopLeft;
 namespace fonts = toolkit::fonts;
 
+constexpr ControlName<QLineEdit> NameBox{"nameBox"};
+constexpr ControlName<QPushButton> OkButton{"okButton"};
+constexpr ControlName<Label> CloseLabel{"closeLabel"};
+constexpr ControlName<Label> MessageLine{"messageLine"};
+
 // From the top of the window down, in twips; none overlaps another, and each keeps its place
 // when the window is resized. The table's five rows stand above these, 360 twips apart.
 constexpr ControlSpec Controls[] = {
-    {"nameBox",
+    {NameBox.name,
      ControlKind::TextBox,
      {120, 2040, 1335, 300},
      {fonts::SansSerif, 8.25, true},
      TextColor::System,
      TopLeft,
      nullptr},
-    {"okButton",
+    {OkButton.name,
      ControlKind::Button,
      {1560, 2040, 1335, 310},
      fonts::WindowText,
      TextColor::System,
      TopLeft,
      nullptr},
-    {"closeLabel",
+    {CloseLabel.name,
      ControlKind::FixedText,
      {3480, 2040, 735, 255},
      {fonts::SansSerif, 12, true},
@@ -47,7 +54,7 @@ constexpr ControlSpec Controls[] = {
      nullptr},
     // Under the name box, why a name was not stored or the table not saved: as many lines as
     // it takes, the window growing to show them.
-    {"messageLine",
+    {MessageLine.name,
      ControlKind::FixedText,
      {120, 2430, 4320, 195},
      fonts::WindowText,
@@ -93,8 +100,6 @@ ScoreWindow::ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget
     setWindowTitle(tr("Score"));
     toolkit::buildControls(this, Controls);
 
-    using toolkit::builtControl;
-    using toolkit::Label;
     for (int row = 0; row < Rows; ++row) {
         // Dates as the user's locale writes them.
         auto *scoreRow = new ScoreRow(row + 1, QLocale::system(), this);
@@ -108,10 +113,11 @@ ScoreWindow::ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget
         scoreRow->setPalette(colors);
         m_rows[std::size_t(row)] = scoreRow;
     }
-    m_messageLine = builtControl<Label>(this, "messageLine");
-    m_nameBox = builtControl<QLineEdit>(this, "nameBox");
-    m_confirmButton = builtControl<QPushButton>(this, "okButton");
-    m_closeLabel = builtControl<Label>(this, "closeLabel");
+    using toolkit::builtControl;
+    m_messageLine = builtControl(this, MessageLine);
+    m_nameBox = builtControl(this, NameBox);
+    m_confirmButton = builtControl(this, OkButton);
+    m_closeLabel = builtControl(this, CloseLabel);
 
     //: The hint in the empty name box, and what a screen reader calls the box. It must fit the
     //: box, which is short.
@@ -129,7 +135,7 @@ ScoreWindow::ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget
                             &ScoreWindow::store);
     toolkit::connectGuarded(m_desktop, m_closeLabel, &Label::pointerMoved, this,
                             &ScoreWindow::lightCloseLabel);
-    connect(m_closeLabel, &Label::clicked, this, &ScoreWindow::reject);
+    toolkit::connectGuarded(m_desktop, m_closeLabel, &Label::clicked, this, [this] { reject(); });
     toolkit::connectGuarded(m_desktop, &m_keeper, &ScoreKeeper::answered, this,
                             &ScoreWindow::showAnswer);
 }

@@ -26,11 +26,33 @@
 namespace {
 
 using toolkit::ControlKind;
+using toolkit::ControlName;
 using toolkit::ControlSpec;
 using toolkit::FontSpec;
+using toolkit::Label;
+using toolkit::Picture;
 using toolkit::TextColor;
 using toolkit::TopLeft;
 namespace fonts = toolkit::fonts;
+
+constexpr ControlName<Picture> BackgroundPicture{"backgroundPicture"};
+constexpr ControlName<Label> NewGameCommand{"newGameCommand"};
+constexpr ControlName<Label> ScoreLine{"scoreLine"};
+constexpr ControlName<Label> HelpCommand{"helpCommand"};
+constexpr ControlName<Label> AboutCommand{"aboutCommand"};
+constexpr ControlName<Label> QuitCommand{"quitCommand"};
+constexpr ControlName<Label> GameOverLabel{"gameOverLabel"};
+constexpr ControlName<Picture> PlayPicture{"playPicture"};
+constexpr std::array<ControlName<QPushButton>, Board::CellCount> Cells{{{"cell0"},
+                                                                        {"cell1"},
+                                                                        {"cell2"},
+                                                                        {"cell3"},
+                                                                        {"cell4"},
+                                                                        {"cell5"},
+                                                                        {"cell6"},
+                                                                        {"cell7"},
+                                                                        {"cell8"}}};
+constexpr ControlName<QPushButton> ScoreWindowButton{"scoreWindowButton"};
 
 constexpr FontSpec CommandFont{fonts::SansSerif, 13.5, true};
 constexpr FontSpec GameOverFont{fonts::Comic, 27.75, true};
@@ -39,119 +61,119 @@ constexpr FontSpec CellFont{fonts::SansSerif, 17.25, true};
 // From the back to the front, in twips. The grid's rows of three start at the top left, 975
 // twips square and 105 apart.
 constexpr ControlSpec Controls[] = {
-    {"backgroundPicture",
+    {BackgroundPicture.name,
      ControlKind::Picture,
      {-240, -480, 9000, 6000},
      fonts::WindowText,
      TextColor::System,
      TopLeft,
      nullptr},
-    {"newGameCommand",
+    {NewGameCommand.name,
      ControlKind::Command,
      {2640, 2640, 1275, 360},
      CommandFont,
      TextColor::White,
      TopLeft,
      nullptr},
-    {"scoreLine",
+    {ScoreLine.name,
      ControlKind::Text,
      {5400, 3360, 1230, 240},
      fonts::BoldText,
      TextColor::White,
      TopLeft,
      nullptr},
-    {"helpCommand",
+    {HelpCommand.name,
      ControlKind::Command,
      {2640, 3120, 1440, 360},
      CommandFont,
      TextColor::White,
      TopLeft,
      nullptr},
-    {"aboutCommand",
+    {AboutCommand.name,
      ControlKind::Command,
      {2640, 3600, 825, 360},
      CommandFont,
      TextColor::White,
      TopLeft,
      nullptr},
-    {"quitCommand",
+    {QuitCommand.name,
      ControlKind::Command,
      {2640, 4080, 915, 360},
      CommandFont,
      TextColor::White,
      TopLeft,
      nullptr},
-    {"gameOverLabel",
+    {GameOverLabel.name,
      ControlKind::Text,
      {5520, 3840, 2745, 765},
      GameOverFont,
      TextColor::Red,
      Qt::AlignCenter,
      nullptr},
-    {"playPicture",
+    {PlayPicture.name,
      ControlKind::Picture,
      {2520, 3000, 1545, 1140},
      fonts::WindowText,
      TextColor::System,
      TopLeft,
      nullptr},
-    {"cell0",
+    {Cells[0].name,
      ControlKind::Button,
      {5400, 120, 975, 975},
      CellFont,
      TextColor::System,
      TopLeft,
      "10"},
-    {"cell1",
+    {Cells[1].name,
      ControlKind::Button,
      {6480, 120, 975, 975},
      CellFont,
      TextColor::System,
      TopLeft,
      "10"},
-    {"cell2",
+    {Cells[2].name,
      ControlKind::Button,
      {7560, 120, 975, 975},
      CellFont,
      TextColor::System,
      TopLeft,
      "10"},
-    {"cell3",
+    {Cells[3].name,
      ControlKind::Button,
      {5400, 1200, 975, 975},
      CellFont,
      TextColor::System,
      TopLeft,
      "10"},
-    {"cell4",
+    {Cells[4].name,
      ControlKind::Button,
      {6480, 1200, 975, 975},
      CellFont,
      TextColor::System,
      TopLeft,
      "10"},
-    {"cell5",
+    {Cells[5].name,
      ControlKind::Button,
      {7560, 1200, 975, 975},
      CellFont,
      TextColor::System,
      TopLeft,
      "10"},
-    {"cell6",
+    {Cells[6].name,
      ControlKind::Button,
      {5400, 2280, 975, 975},
      CellFont,
      TextColor::System,
      TopLeft,
      "10"},
-    {"cell7",
+    {Cells[7].name,
      ControlKind::Button,
      {6480, 2280, 975, 975},
      CellFont,
      TextColor::System,
      TopLeft,
      "10"},
-    {"cell8",
+    {Cells[8].name,
      ControlKind::Button,
      {7560, 2280, 975, 975},
      CellFont,
@@ -159,7 +181,7 @@ constexpr ControlSpec Controls[] = {
      TopLeft,
      "10"},
     // Below the client area: never seen, reached through the keyboard focus alone.
-    {"scoreWindowButton",
+    {ScoreWindowButton.name,
      ControlKind::Button,
      {120, 5640, 2295, 495},
      fonts::WindowText,
@@ -208,12 +230,9 @@ MainWindow::MainWindow(toolkit::Desktop &desktop, toolkit::PictureStore &picture
     toolkit::connectGuarded(m_desktop, quit, &QShortcut::activated, this, &MainWindow::quit);
     toolkit::connectGuarded(m_desktop, &m_scores, &ScoreKeeper::answered, this,
                             &MainWindow::takeScoresAnswer);
-    connect(&m_desktop, &toolkit::Desktop::aboutToEnd, this, &MainWindow::stopTimers);
-    // A key that plays the grid is a click on its cell, by the cell's own click: a dead or
-    // disabled cell takes none, and the keyboard focus stays where it is.
     auto *gridKeys = new toolkit::GridKeys(this);
-    connect(gridKeys, &toolkit::GridKeys::pressed, this,
-            [this](int place) { m_cells[std::size_t(place)]->click(); });
+    toolkit::connectGuarded(m_desktop, gridKeys, &toolkit::GridKeys::pressed, this,
+                            &MainWindow::playPlace);
     m_gridKeys = gridKeys;
 
     armTitle();
@@ -230,24 +249,19 @@ MainWindow::MainWindow(toolkit::Desktop &desktop, toolkit::PictureStore &picture
 
 MainWindow::~MainWindow() = default;
 
-template <typename Handler> void MainWindow::guarded(Handler &&handler)
-{
-    toolkit::runGuarded(m_desktop, std::forward<Handler>(handler));
-}
-
 void MainWindow::buildControls()
 {
     toolkit::buildControls(this, Controls);
     using toolkit::builtControl;
-    m_backgroundPicture = builtControl<toolkit::Picture>(this, "backgroundPicture");
-    m_newGameCommand = builtControl<toolkit::Label>(this, "newGameCommand");
-    m_scoreLine = builtControl<toolkit::Label>(this, "scoreLine");
-    m_helpCommand = builtControl<toolkit::Label>(this, "helpCommand");
-    m_aboutCommand = builtControl<toolkit::Label>(this, "aboutCommand");
-    m_quitCommand = builtControl<toolkit::Label>(this, "quitCommand");
-    m_gameOverLabel = builtControl<toolkit::Label>(this, "gameOverLabel");
-    m_playPicture = builtControl<toolkit::Picture>(this, "playPicture");
-    m_scoreWindowButton = builtControl<QPushButton>(this, "scoreWindowButton");
+    m_backgroundPicture = builtControl(this, BackgroundPicture);
+    m_newGameCommand = builtControl(this, NewGameCommand);
+    m_scoreLine = builtControl(this, ScoreLine);
+    m_helpCommand = builtControl(this, HelpCommand);
+    m_aboutCommand = builtControl(this, AboutCommand);
+    m_quitCommand = builtControl(this, QuitCommand);
+    m_gameOverLabel = builtControl(this, GameOverLabel);
+    m_playPicture = builtControl(this, PlayPicture);
+    m_scoreWindowButton = builtControl(this, ScoreWindowButton);
 
     m_backgroundPicture->setPicture(m_pictures.background(devicePixelRatioF()));
     // Hidden until a game starts: decoded then, not on the way to the first frame.
@@ -257,21 +271,21 @@ void MainWindow::buildControls()
     m_gameOverLabel->hide();
 
     for (int i = 0; i < Board::CellCount; ++i) {
-        const QByteArray name = "cell" + QByteArray::number(i);
-        QPushButton *cell = builtControl<QPushButton>(this, name.constData());
+        QPushButton *cell = builtControl(this, Cells[std::size_t(i)]);
         //: What a screen reader calls a cell: %1 is its row, %2 its column, counted from 1.
         cell->setAccessibleName(tr("Row %1, column %2").arg(i / 3 + 1).arg(i % 3 + 1));
         cell->setAccessibleDescription(cellDescription(i, cell->text()));
         cell->setEnabled(false);
-        connect(cell, &QPushButton::clicked, this,
-                [this, i] { guarded([this, i] { clickCell(i); }); });
+        toolkit::connectGuarded(m_desktop, cell, &QPushButton::clicked, this,
+                                [this, i] { clickCell(i); });
         m_cells[std::size_t(i)] = cell;
 
         auto *timer = new QTimer(this);
         timer->setObjectName(QStringLiteral("cellTimer%1").arg(i));
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval(1000);
-        connect(timer, &QTimer::timeout, this, [this, i] { guarded([this, i] { tickCell(i); }); });
+        toolkit::connectGuarded(m_desktop, timer, &QTimer::timeout, this,
+                                [this, i] { tickCell(i); });
         m_cellTimers[std::size_t(i)] = timer;
     }
     for (int i = 1; i < Board::CellCount; ++i)
@@ -336,7 +350,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Closing the main window ends the program; it is never refused.
     event->accept();
-    guarded([this] { quit(); });
+    toolkit::runGuarded(m_desktop, [this] { quit(); });
 }
 
 void MainWindow::startNewGame()
@@ -375,13 +389,6 @@ void MainWindow::quit()
     m_desktop.endProgram(0);
 }
 
-void MainWindow::stopTimers()
-{
-    for (QTimer *timer : m_cellTimers)
-        timer->stop();
-    m_titleTimer->stop();
-}
-
 void MainWindow::clickCell(int index)
 {
     const ClickResult result = m_board.click(qint16(index));
@@ -398,6 +405,13 @@ void MainWindow::clickCell(int index)
             showGameOver();
         return;
     }
+}
+
+void MainWindow::playPlace(int place)
+{
+    // A key that plays the grid is a click on its cell, by the cell's own click: a dead or
+    // disabled cell takes none.
+    m_cells[std::size_t(place)]->click();
 }
 
 void MainWindow::tickCell(int index)

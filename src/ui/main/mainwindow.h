@@ -43,11 +43,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    friend struct MainWindowProbe; // what the tests read of the game behind the window
-
     void buildControls();
-    // Runs `handler` inside the handler boundary.
-    template <typename Handler> void guarded(Handler &&handler);
 
     // Handlers.
     void startNewGame();
@@ -56,6 +52,7 @@ private:
     void openScoreWindow();
     void quit();
     void clickCell(int index);
+    void playPlace(int place);
     void tickCell(int index);
     void tickTitle();
     void takeScoresAnswer(const ScoreKeeper::Answer &answer);
@@ -69,8 +66,6 @@ private:
     // The score line, written only after a new game and after a click that scored.
     void showScore();
     void showGameOver();
-    // Once the program is ending, no timer may tick again.
-    void stopTimers();
 
     // The dialogs, each created on first use, transient for this window, which owns them.
     HelpWindow &helpWindow();

@@ -9,6 +9,8 @@
 #include <QWidget>
 
 #include <span>
+#include <stdexcept>
+#include <string>
 
 // Windows described as data: the window's client area and each of its controls, in the design's
 // units (twips), fonts and colours, so that a reader can hold them against the design.
@@ -33,6 +35,12 @@ enum class TextColor {
 // Where most of the designs' texts stand in their boxes.
 inline constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
 
+// A control of a window's design, by the name its table gives it and the type it is built as.
+// The table and the code that uses the control both name it through this handle.
+template <typename T> struct ControlName {
+    const char *name;
+};
+
 // One control of a window. Windows list them from the back to the front: each is built in
 // front of those before it.
 struct ControlSpec {
@@ -49,14 +57,13 @@ struct ControlSpec {
 namespace frames {
 
 // Fixed in size: a title bar with the system menu and a close box, and a place in the taskbar.
-inline constexpr Qt::WindowFlags Fixed =
-    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+inline constexpr Qt::WindowFlags Fixed = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowCloseButtonHint;
 // A tool window, fixed in size: a thin frame and a small title bar with a close box only, and
 // no place in the taskbar.
-inline constexpr Qt::WindowFlags FixedTool = Qt::Tool | Qt::CustomizeWindowHint |
-                                             Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                                             Qt::MSWindowsFixedSizeDialogHint;
+inline constexpr Qt::WindowFlags FixedTool =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 // The ordinary resizable frame with its minimize, maximize and close boxes. Qt tells X11 window
 // managers whose window a window is only for dialogs and tool windows, hence a dialog.
 inline constexpr Qt::WindowFlags ResizableDialog =
@@ -79,12 +86,13 @@ void applyDesign(QWidget *window, const WindowSpec &design);
 // Builds `controls` on `window`, in their order.
 void buildControls(QWidget *window, std::span<const ControlSpec> controls);
 
-// The control `name` that buildControls() made on `window`.
-template <typename T> T *builtControl(const QWidget *window, const char *name)
+// The control that buildControls() made on `window` for `control`. One that is missing or of
+// another type is a fault of the program, raised as an error when the window is built.
+template <typename T> T *builtControl(const QWidget *window, ControlName<T> control)
 {
-    T *control = window->findChild<T *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-    Q_ASSERT_X(control, "builtControl", name);
-    return control;
+    if (T *found = window->findChild<T *>(QLatin1String(control.name), Qt::FindDirectChildrenOnly))
+        return found;
+    throw std::logic_error(std::string("No control ") + control.name + " of the expected type");
 }
 
 } // namespace toolkit

@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -25,17 +26,33 @@ void hideAllWindows()
         window->hide();
 }
 
+// Nothing of the game may tick once the program ends, not even behind the message of an error.
+void stopAllTimers()
+{
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    for (const QWidget *window : windows) {
+        const QList<QTimer *> timers = window->findChildren<QTimer *>();
+        for (QTimer *timer : timers)
+            timer->stop();
+    }
+}
+
 } // namespace
 
 void Desktop::endProgram(int exitStatus)
 {
-    Q_EMIT aboutToEnd();
+    if (std::exchange(m_ending, true))
+        return;
+    stopAllTimers();
     leave(exitStatus);
 }
 
 void Desktop::fail(const QString &message) noexcept
 {
-    Q_EMIT aboutToEnd();
+    // An error while the program ends (behind the message box of another one) adds nothing.
+    if (std::exchange(m_ending, true))
+        return;
+    stopAllTimers();
     reportFatalError(message);
     leave(FatalErrorStatus);
 }

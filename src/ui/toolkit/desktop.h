@@ -4,7 +4,6 @@
 
 #include "themesound.h"
 
-#include <QObject>
 #include <QString>
 #include <QTranslator>
 #include <QUrl>
@@ -15,10 +14,13 @@ namespace toolkit {
 
 // What the windows ask of the desktop. The application makes one and hands it to the windows
 // that need it; tests hand in one that records.
-class Desktop : public QObject {
-    Q_OBJECT
-
+class Desktop {
 public:
+    Desktop() = default;
+    virtual ~Desktop() = default;
+    Desktop(const Desktop &) = delete;
+    Desktop &operator=(const Desktop &) = delete;
+
     // The exit status of a program that ended on an error it could not go on from.
     static constexpr int FatalErrorStatus = 1;
 
@@ -31,25 +33,24 @@ public:
     // for a window about to show them.
     virtual void translateQtTexts() = 0;
 
-    // Ends the program at once: aboutToEnd() first, then every window closes.
+    // Ends the program at once: every timer of its windows stops, then every window closes.
     void endProgram(int exitStatus);
-    // The fatal path: aboutToEnd(), the user told about `message`, then the end with
+    // The fatal path: the timers stopped, the user told about `message`, then the end with
     // FatalErrorStatus.
     void fail(const QString &message) noexcept;
-
-Q_SIGNALS:
-    // The program is ending: whatever would still run in it must stop now.
-    void aboutToEnd();
+    // The program has begun to end: the first end or error is the only one acted on.
+    bool isEnding() const { return m_ending; }
 
 protected:
     virtual void reportFatalError(const QString &message) = 0;
     virtual void leave(int exitStatus) = 0;
+
+private:
+    bool m_ending = false;
 };
 
 // The desktop the program runs on, through Qt and the sound theme.
 class QtDesktop : public Desktop {
-    Q_OBJECT
-
 public:
     // `language` is the program's, as a two-letter code.
     explicit QtDesktop(const QString &language);

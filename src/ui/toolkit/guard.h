@@ -6,6 +6,7 @@
 
 #include <QObject>
 
+#include <concepts>
 #include <exception>
 #include <stdexcept>
 #include <utility>
@@ -15,9 +16,12 @@
 // a message, a non-zero exit status, and nothing of the game running on.
 namespace toolkit {
 
-// Runs `handler`; an error it raises goes to `desktop`'s fatal path.
+// Runs `handler`; an error it raises goes to `desktop`'s fatal path. Once the program has
+// begun to end, no handler runs: an answer or a tick that still arrives finds nothing to do.
 template <typename Handler> void runGuarded(Desktop &desktop, Handler &&handler) noexcept
 {
+    if (desktop.isEnding())
+        return;
     try {
         std::forward<Handler>(handler)();
     } catch (const std::exception &error) {
@@ -36,6 +40,15 @@ QMetaObject::Connection connectGuarded(Desktop &desktop, const Sender *sender, S
     return QObject::connect(sender, signal, receiver, [&desktop, receiver, handler](Args... args) {
         runGuarded(desktop, [&] { (receiver->*handler)(args...); });
     });
+}
+
+// The same for a handler that takes nothing, such as a lambda that names a cell.
+template <typename Sender, typename Signal, std::invocable Handler>
+QMetaObject::Connection connectGuarded(Desktop &desktop, const Sender *sender, Signal signal,
+                                       QObject *context, Handler handler)
+{
+    return QObject::connect(sender, signal, context,
+                            [&desktop, handler] { runGuarded(desktop, handler); });
 }
 
 } // namespace toolkit
