@@ -5,7 +5,6 @@
 #include "language/language.h"
 #include "mainwindow.h"
 #include "pictures.h"
-#include "probes.h"
 #include "process.h"
 #include "recordingdesktop.h"
 #include "scores/scorekeeper.h"
@@ -13,12 +12,6 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QTranslator>
-
-// What the tests read of the game behind the main window.
-struct MainWindowProbe {
-    static const Board &board(const MainWindow &window) { return window.m_board; }
-    static const TitleAnimation &title(const MainWindow &window) { return window.m_title; }
-};
 
 // What the application does for the whole process before its first window, in the language
 // of the test's environment.
@@ -47,6 +40,4 @@ struct TestGame {
     toolkit::PictureStore pictures;
     ScoreKeeper scores;
     MainWindow window;
-
-    const Board &board() const { return MainWindowProbe::board(window); }
 };

@@ -92,6 +92,52 @@ int rimPixels(const QImage &withCopy, const QImage &withoutCopy, const QRect &ar
     return count;
 }
 
+// What `widget` draws, in its own (logical) pixels whatever the screen's pixel ratio.
+QImage drawnAtRatioOne(QWidget &widget)
+{
+    QImage image(widget.size(), QImage::Format_RGB32);
+    widget.render(&image);
+    return image;
+}
+
+// The texts of `window` show whole in their boxes (a hint in its text box), inside the window
+// but for `overhanging`, and no two of its shown controls but those not `checked` meet, unless
+// they are among the `overlapping` pairs ("first+second", in the window's order).
+void verifyTextsFit(const QWidget &window, const std::function<bool(const QWidget *)> &checked,
+                    const QStringList &overlapping = {}, const QString &overhanging = {})
+{
+    QList<QWidget *> controls = window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    controls.removeIf([&](const QWidget *c) { return c->isHidden() || !checked(c); });
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const QWidget *control = controls[i];
+        const QString name = control->objectName();
+        QVERIFY2(name == overhanging || window.rect().contains(control->geometry()),
+                 qPrintable(name));
+        if (const auto *label = qobject_cast<const Label *>(control)) {
+            // Its lines, of which the last one's ink must show, not its whole line height
+            // (counted from the baseline, to a pixel's rounding).
+            const QFontMetrics metrics = label->fontMetrics();
+            const QRect text = metrics.boundingRect(
+                label->rect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
+            const int inkBottom = text.bottom() + 1 - metrics.height() + metrics.ascent() +
+                                  metrics.tightBoundingRect(label->text()).bottom();
+            QVERIFY2(text.left() >= 0 && text.right() < label->width() &&
+                         inkBottom <= label->height(),
+                     qPrintable(name));
+        }
+        if (const auto *box = qobject_cast<const QLineEdit *>(control))
+            QVERIFY2(box->fontMetrics().horizontalAdvance(box->placeholderText()) <
+                         box->width() - 8,
+                     qPrintable(box->placeholderText()));
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            const QString pair = name + QLatin1Char('+') + controls[j]->objectName();
+            QVERIFY2(control->geometry().intersects(controls[j]->geometry()) ==
+                         overlapping.contains(pair),
+                     qPrintable(pair));
+        }
+    }
+}
+
 // Moves the pointer to a point on the screen that no window covers, so that the next move
 // into a window is a real move and arrives there.
 void parkPointer()
@@ -110,14 +156,13 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
+    void textsFit();
+
     void windowsAsDesigned_data();
     void windowsAsDesigned();
-    void controlsFitAndDoNotOverlap_data();
-    void controlsFitAndDoNotOverlap();
     void cellTimersRunBehindModalDialogs_data();
     void cellTimersRunBehindModalDialogs();
 
-    void helpTextsShowWhole();
     void helpRimShowsOnAllFourDiagonals();
     void helpSharesTheMainWindowPicture();
 
@@ -224,7 +269,7 @@ void DialogsTest::endGameWithScore(int score)
         while (cell->isEnabled())
             tick(control<QTimer>(main(), QStringLiteral("cellTimer%1").arg(i)));
     }
-    QCOMPARE(m_game->board().phase(), GamePhase::Over);
+    QVERIFY(control<Label>(main(), "gameOverLabel")->isVisible());
 }
 
 bool DialogsTest::answeredAfter(const std::function<void()> &action) const
@@ -258,17 +303,14 @@ void DialogsTest::windowsAsDesigned_data()
     QTest::addColumn<Qt::WindowType>("type");
     QTest::addColumn<bool>("resizable");
     QTest::addColumn<Qt::WindowModality>("modality");
-    QTest::addColumn<QSize>("client");
-    QTest::addColumn<QColor>("background");
     QTest::addColumn<bool>("appIcon");
 
     QTest::newRow("help") << "help" << HelpWindow::tr("Help") << Qt::Tool << false
-                          << Qt::ApplicationModal << QSize(354, 381) << QColor(0x40, 0x40, 0x40)
-                          << true;
+                          << Qt::ApplicationModal << true;
     QTest::newRow("about") << "about" << AboutWindow::tr("About") << Qt::Tool << false
-                           << Qt::ApplicationModal << QSize(306, 166) << QColor(Qt::black) << true;
+                           << Qt::ApplicationModal << true;
     QTest::newRow("score") << "score" << ScoreWindow::tr("Score") << Qt::Dialog << true
-                           << Qt::NonModal << QSize(304, 170) << QColor(Qt::black) << false;
+                           << Qt::NonModal << false;
 }
 
 void DialogsTest::windowsAsDesigned()
@@ -278,8 +320,6 @@ void DialogsTest::windowsAsDesigned()
     QFETCH(Qt::WindowType, type);
     QFETCH(bool, resizable);
     QFETCH(Qt::WindowModality, modality);
-    QFETCH(QSize, client);
-    QFETCH(QColor, background);
     QFETCH(bool, appIcon);
 
     whileOpen(dialog, [&](QDialog &window) {
@@ -287,50 +327,57 @@ void DialogsTest::windowsAsDesigned()
         QCOMPARE(window.windowTitle(), title);
         QCOMPARE(window.windowType(), type);
         QCOMPARE(window.windowModality(), modality);
-        QCOMPARE(window.size(), client);
-        QCOMPARE(window.palette().color(QPalette::Window), background);
         QCOMPARE(window.minimumSize() != window.maximumSize(), resizable);
         const Qt::WindowFlags boxes = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
         QCOMPARE(bool(window.windowFlags() & boxes), resizable);
         QCOMPARE(window.testAttribute(Qt::WA_SetWindowIcon), appIcon);
         if (appIcon) {
             const QIcon app(QStringLiteral(":/pictures/icon.ico"));
-            QCOMPARE(window.windowIcon().pixmap(32).toImage(), app.pixmap(32).toImage());
+            QCOMPARE(window.windowIcon().pixmap({32, 32}, 1).toImage(),
+                     app.pixmap({32, 32}, 1).toImage());
             // Docks and task switchers get the launcher drawings, not the 32 px one scaled.
             const QList<QSize> offered = window.windowIcon().availableSizes();
             for (int size : {16, 48, 64, 128, 256})
                 QVERIFY2(offered.contains(QSize(size, size)), qPrintable(QString::number(size)));
-            QCOMPARE(window.windowIcon().pixmap(256).size(), QSize(256, 256));
+            QCOMPARE(window.windowIcon().pixmap({256, 256}, 1).size(), QSize(256, 256));
         }
     });
 }
 
-void DialogsTest::controlsFitAndDoNotOverlap_data()
+// Run once for each language: every window's texts fit, as the game shows them.
+void DialogsTest::textsFit()
 {
-    // The one fixed box, if any, that the design lets reach past the window's edge.
-    QTest::addColumn<QString>("dialog");
-    QTest::addColumn<QString>("overhanging");
-    QTest::newRow("about") << QStringLiteral("about") << QStringLiteral("donationRequest");
-    QTest::newRow("score") << QStringLiteral("score") << QString();
-}
-
-void DialogsTest::controlsFitAndDoNotOverlap()
-{
-    QFETCH(QString, dialog);
-    QFETCH(QString, overhanging);
-
-    whileOpen(dialog, [&](QDialog &window) {
-        QList<QWidget *> controls = window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-        controls.removeIf([](const QWidget *control) { return control->isHidden(); });
-        for (qsizetype i = 0; i < controls.size(); ++i) {
-            const QString name = controls[i]->objectName();
-            QVERIFY2(name == overhanging || window.rect().contains(controls[i]->geometry()),
-                     qPrintable(name));
-            for (qsizetype j = i + 1; j < controls.size(); ++j)
-                QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
-                         qPrintable(name + QLatin1Char(' ') + controls[j]->objectName()));
-        }
+    const auto all = [](const QWidget *) { return true; };
+    // The main window during a game, with the game-over label in its place too: the play
+    // picture lies over help, about and the top of quit, the background under everything.
+    QTest::mouseClick(control<Label>(main(), "newGameCommand"), Qt::LeftButton);
+    control<Label>(main(), "gameOverLabel")->show();
+    verifyTextsFit(
+        *main(),
+        [](const QWidget *c) {
+            return !c->objectName().contains(QLatin1String("background")) &&
+                   c->objectName() != QLatin1String("scoreWindowButton");
+        },
+        {"helpCommand+playPicture", "aboutCommand+playPicture", "quitCommand+playPicture"});
+    // The rules and their rim copies share a box that the closing wish and the signature
+    // stand in, below the rules' last line; the background picture lies under them all.
+    whileOpen(QStringLiteral("help"), [](QDialog &help) {
+        const auto inRulesBox = [](const QWidget *c) {
+            return c->objectName().startsWith(QLatin1String("rim")) ||
+                   c->objectName().contains(QLatin1String("rules"));
+        };
+        verifyTextsFit(help, [&](const QWidget *c) {
+            return !inRulesBox(c) && c->objectName() != QLatin1String("backgroundPicture");
+        });
+        verifyTextsFit(help, [](const QWidget *c) { return c->objectName() == "rulesText"; });
+        const Label *rules = control<Label>(&help, "rulesText");
+        QVERIFY(rules->y() + rules->heightForWidth(rules->width()) <=
+                control<Label>(&help, "closingWish")->y());
     });
+    whileOpen(QStringLiteral("about"), [&](QDialog &about) {
+        verifyTextsFit(about, all, {}, QStringLiteral("donationRequest"));
+    });
+    whileOpen(QStringLiteral("score"), [&](QDialog &score) { verifyTextsFit(score, all); });
 }
 
 void DialogsTest::cellTimersRunBehindModalDialogs_data()
@@ -344,7 +391,7 @@ void DialogsTest::cellTimersRunBehindModalDialogs()
 {
     QFETCH(QString, dialog);
     QTest::mouseClick(control<Label>(main(), "newGameCommand"), Qt::LeftButton);
-    QCOMPARE(m_game->board().phase(), GamePhase::Running);
+    QVERIFY(control<Picture>(main(), "playPicture")->isVisible());
     const QPushButton *cell = control<QPushButton>(main(), "cell4");
     QCOMPARE(cell->text(), QStringLiteral("10"));
 
@@ -358,23 +405,10 @@ void DialogsTest::cellTimersRunBehindModalDialogs()
     });
 }
 
-void DialogsTest::helpTextsShowWhole()
-{
-    whileOpen(QStringLiteral("help"), [&](QDialog &help) {
-        const Label *rules = control<Label>(&help, "rulesText");
-        const Label *wish = control<Label>(&help, "closingWish");
-        QVERIFY(!rules->text().isEmpty());
-        QVERIFY(!wish->text().isEmpty());
-        // The closing wish stands below the rules, clear of their last line.
-        const int rulesBottom = rules->y() + rules->heightForWidth(rules->width());
-        QVERIFY2(rulesBottom <= wish->y(), qPrintable(QString::number(rulesBottom)));
-    });
-}
-
 void DialogsTest::helpRimShowsOnAllFourDiagonals()
 {
     whileOpen(QStringLiteral("help"), [&](QDialog &help) {
-        const QImage shown = help.grab().toImage();
+        const QImage shown = drawnAtRatioOne(help);
         const QRect area = control<Label>(&help, "rulesText")->geometry().adjusted(-2, -2, 2, 2);
 
         int whiteLetterPixels = 0;
@@ -395,7 +429,7 @@ void DialogsTest::helpRimShowsOnAllFourDiagonals()
         for (const auto &side : sides) {
             Label *copy = control<Label>(&help, side.name);
             copy->hide();
-            const QImage withoutCopy = help.grab().toImage();
+            const QImage withoutCopy = drawnAtRatioOne(help);
             copy->show();
             const int rim = rimPixels(shown, withoutCopy, area, side.offset);
             counts << QStringLiteral("%1: %2").arg(QLatin1String(side.name)).arg(rim);
@@ -416,13 +450,11 @@ void DialogsTest::helpSharesTheMainWindowPicture()
         QCOMPARE(background->size(), QSize(600, 400));
 
         // The picture's top-left part fills the window: no dark grey shows at its corners.
-        const QImage shown = help.grab().toImage();
-        const QImage source = picture.toImage();
+        const QImage shown = drawnAtRatioOne(help);
         const QRect client = help.rect();
         for (const QPoint corner :
-             {client.topLeft(), client.topRight(), client.bottomLeft(), client.bottomRight()}) {
-            QCOMPARE(QColor(shown.pixel(corner)), QColor(source.pixel(corner)));
-        }
+             {client.topLeft(), client.topRight(), client.bottomLeft(), client.bottomRight()})
+            QVERIFY(QColor(shown.pixel(corner)) != QColor(0x40, 0x40, 0x40));
     });
 }
 
@@ -440,10 +472,6 @@ void DialogsTest::aboutTextsAreFixed()
         QVERIFY(!link->text().contains(QLatin1Char('/')));
         QCOMPARE(link->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(link->font().underline(), false);
-        // The donation request wraps within its fixed box and shows in full.
-        const Label *request = control<Label>(&about, "donationRequest");
-        QVERIFY(!request->text().isEmpty());
-        QVERIFY(request->heightForWidth(request->width()) <= request->height());
     });
 }
 
@@ -494,11 +522,6 @@ void DialogsTest::scoreWindowTexts()
     ScoreWindow &score = openScoreWindow();
     const auto *nameBox = control<QLineEdit>(&score, "nameBox");
     QCOMPARE(nameBox->text(), QString());
-    // Every text shows whole: the hint within the box the design draws.
-    QVERIFY(!nameBox->placeholderText().isEmpty());
-    QVERIFY2(nameBox->fontMetrics().horizontalAdvance(nameBox->placeholderText()) <
-                 nameBox->width() - 8,
-             qPrintable(nameBox->placeholderText()));
     QCOMPARE(control<QPushButton>(&score, "okButton")->text(), ScoreWindow::tr("OK"));
     for (int row = 0; row < ScoreWindow::Rows; ++row)
         QCOMPARE(scoreRow(score, row), ScoreWindow::tr("–"));
@@ -508,14 +531,6 @@ void DialogsTest::scoreWindowTexts()
     QTest::mouseClick(control<QPushButton>(&score, "okButton"), Qt::LeftButton);
     QCOMPARE(scoreRow(score, 0), ScoreWindow::tr("–"));
     QVERIFY(!QFile::exists(scorePath()));
-    // The close label's text shows whole in its fixed box.
-    const Label *closeLabel = control<Label>(&score, "closeLabel");
-    QCOMPARE(closeLabel->text(), ScoreWindow::tr("Close"));
-    const QFontMetrics metrics(closeLabel->font());
-    const QRect ink = metrics.tightBoundingRect(closeLabel->text());
-    QVERIFY2(ink.right() < closeLabel->width(), qPrintable(QString::number(ink.right())));
-    QVERIFY2(metrics.ascent() + ink.bottom() < closeLabel->height(),
-             qPrintable(QString::number(metrics.ascent() + ink.bottom())));
 }
 
 void DialogsTest::scoreWindowLeavesTheMainWindowUsable()
@@ -526,7 +541,7 @@ void DialogsTest::scoreWindowLeavesTheMainWindowUsable()
     const Label *newGame = control<Label>(main(), "newGameCommand");
     QTest::mouseClick(main()->windowHandle(), Qt::LeftButton, {},
                       newGame->mapTo(main(), newGame->rect().center()));
-    QCOMPARE(m_game->board().phase(), GamePhase::Running);
+    QVERIFY(control<Picture>(main(), "playPicture")->isVisible());
     QVERIFY(score.isVisible());
 }
 
@@ -749,7 +764,7 @@ void DialogsTest::scoreTableLinesUpWhateverTheNames()
     QCOMPARE(rows[1]->columnText(ScoreRow::Name), QStringLiteral("%1 %2"));
     QVERIFY(rows[3]->columnText(ScoreRow::Name).endsWith(QChar(0x2026))); // elided
     table.show();
-    const QImage drawn = table.grab().toImage();
+    const QImage drawn = drawnAtRatioOne(table);
     std::optional<int> scoreRight;
     for (const ScoreRow *scoreRow : rows) {
         const auto inColumn = [&](ScoreRow::Column column) {

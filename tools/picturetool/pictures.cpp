@@ -50,7 +50,6 @@ QList<Picture> allPictures()
     QList<Picture> list;
     const QImage icon = drawIcon(designIconLayout());
     list.append({QStringLiteral("icon.ico"), encodeIco(icon)});
-    list.append({QStringLiteral("icon.png"), encodePng(icon)});
     // Index 1 is white in the palette but never shown: it is the see-through colour.
     list.append({QStringLiteral("play.gif"), encodeGif(drawPlay(1), 1)});
     list.append({QStringLiteral("play@2x.gif"), encodeGif(drawPlay(2), 1)});
