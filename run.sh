@@ -4,12 +4,12 @@
 # Installs what is missing, builds the game and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps.sh
+scripts/install-deps.sh play
 cmake --preset default
 cmake --build --preset default -j "$(nproc)"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-    echo "There is no display to show the game on; to try it on a virtual one, run:" >&2
-    echo "  xvfb-run -a -s '-screen 0 1024x768x24' build/default/src/kaludnik" >&2
+    echo "Built build/default/src/kaludnik; there is no display to show it on here." >&2
+    echo "Start it from a desktop session (DISPLAY or WAYLAND_DISPLAY set)." >&2
     exit 1
 fi
 exec build/default/src/kaludnik

@@ -16,7 +16,6 @@
 //
 // usage: bench_ticks [seconds for each side, default 60]
 #include "../tests/support/controls.h"
-#include "../tests/support/game.h"
 #include "benchsupport.h"
 
 #include "application.h"
@@ -180,16 +179,16 @@ QTimer *cellTimer(const MainWindow &window, int cell)
 }
 
 // A new game, then clicks until every cell holds its period of this round. The cell with the
-// most clicks still to come goes first, never the cell clicked last, whose click would be
-// ignored. The commands and cells act as on a click, without the input events.
-void playRound(MainWindow &window, int round)
+// most clicks still to come goes first, never the cell clicked last (`last`, kept from round to
+// round as the game keeps it), whose click would be ignored. The commands and cells act as on a
+// click, without the input events.
+void playRound(MainWindow &window, int round, int &last)
 {
     Q_EMIT control<Label>(&window, "newGameCommand")->clicked();
     std::array<int, Board::CellCount> clicks{};
     for (int i = 0; i < Board::CellCount; ++i)
         clicks[std::size_t(i)] = (1000 - periodOf(i, round)) / 50;
     for (;;) {
-        const int last = BoardProbe::lastClicked(MainWindowProbe::board(window)) - 1;
         int next = -1;
         for (int i = 0; i < Board::CellCount; ++i) {
             if (i != last && clicks[std::size_t(i)] > 0 &&
@@ -200,6 +199,7 @@ void playRound(MainWindow &window, int round)
             break;
         control<QPushButton>(&window, QStringLiteral("cell%1").arg(next))->click();
         --clicks[std::size_t(next)];
+        last = next;
     }
     for (int i = 0; i < Board::CellCount; ++i) {
         if (cellTimer(window, i)->interval() != periodOf(i, round))
@@ -224,8 +224,10 @@ void runGame(Record &record, int milliseconds)
     int round = 0;
     QTimer rounds;
     rounds.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&rounds, &QTimer::timeout, &window, [&] { playRound(window, round++); });
-    playRound(window, round++);
+    int last = -1;
+    QObject::connect(&rounds, &QTimer::timeout, &window,
+                     [&] { playRound(window, round++, last); });
+    playRound(window, round++, last);
     rounds.start(RoundMs);
     runEventLoopFor(milliseconds);
 }

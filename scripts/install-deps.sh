@@ -1,38 +1,53 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Ka ludnik team
 # SPDX-License-Identifier: MIT
-# Installs every Debian package that building, testing and running the game needs.
+# Installs the Debian packages that are missing for one purpose:
+#   install-deps.sh play   building and playing the game (./run.sh)
+#   install-deps.sh test   that, and everything the tests and benchmarks start (./test.sh)
 # Idempotent: installs only what is missing. Safe to run on a bare Debian 12.
 set -euo pipefail
 
-packages=(
+play=(
     # toolchain
     g++ make cmake pkgconf
-    # Qt 6 (Widgets, Test) and the platform plugins it loads at run time, Wayland's included
+    # Qt 6 and the platform plugins it loads at run time, Wayland's included
     qt6-base-dev libgl-dev qt6-wayland
     # Qt's translation tools (lupdate, lrelease) and their CMake functions
     qt6-l10n-tools qt6-tools-dev
     # Qt's own texts (menus, message box buttons) in the user's language
     qt6-translations-l10n
-    # the game-over sound: the desktop's sound theme through libcanberra
+    # the game-over sound: the desktop's sound theme through libcanberra and the sound server
     libcanberra-dev libcanberra0 libcanberra-pulse sound-theme-freedesktop
     # fonts that stand in for "MS Sans Serif" and "Comic Sans MS"
     fonts-liberation2 fonts-comic-neue fonts-dejavu-core fontconfig
+)
+test=(
+    # Debian's build flags, and the package tools
+    dpkg-dev
     # end-to-end tests under a virtual X server
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xdotool x11-utils imagemagick
     # the keys test: keyboard layouts and key repeat on the virtual X server
     x11-xkb-utils x11-xserver-utils
     # a real sound server and recorder for the game-over sound, a real Wayland compositor
     pulseaudio pulseaudio-utils sox weston
-    # the Wayland test plays through the accessibility bus, on a session bus of its own
+    # the accessibility bus, on a session bus of the test's own
     dbus-daemon at-spi2-core python3-pyatspi
     # checks of the desktop integration, the manual page and the Debian package
-    desktop-file-utils appstream dpkg-dev file man-db groff-base lintian
+    desktop-file-utils appstream man-db groff-base lintian
     # the click-to-screen benchmark: real clicks through XTest, frames seen through XDamage
     libx11-dev libxtst-dev libxdamage-dev
-    # load for the timing checks: the tests run again while both cores are busy
+    # load for the timing checks run by hand with both cores busy
     stress-ng
 )
+
+case "${1:-}" in
+play) packages=("${play[@]}") ;;
+test) packages=("${play[@]}" "${test[@]}") ;;
+*)
+    echo "usage: $0 play|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,6 @@
 # SPDX-FileCopyrightText: 2026 Ka ludnik team
 # SPDX-License-Identifier: MIT
-# Shared by the end-to-end tests, sourced after any re-run under xvfb-run: a work folder that
+# Shared by the end-to-end tests, sourced after any re-run on an X server: a work folder that
 # goes at the end with every process the test started, a private home, and the checks.
 
 work=$(mktemp -d)

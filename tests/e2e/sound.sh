@@ -9,7 +9,7 @@ set -euo pipefail
 program=$(readlink -f "$1")
 if [ -z "${KALUDNIK_E2E_INNER:-}" ]; then
     export KALUDNIK_E2E_INNER=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    exec "$(dirname "$0")/with-x-server.sh" "-screen 0 1024x768x24" "$0" "$@"
 fi
 . "$(dirname "$0")/common.sh"
 
