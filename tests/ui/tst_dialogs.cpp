@@ -460,7 +460,7 @@ void DialogsTest::helpSharesTheMainWindowPicture()
 
 void DialogsTest::aboutTextsAreFixed()
 {
-    // The maker's own texts, the same in both languages; only the title follows the language.
+    // The maker's own texts, the same in every language; only the title follows the language.
     whileOpen(QStringLiteral("about"), [&](QDialog &about) {
         QCOMPARE(control<Label>(&about, "programTitle")->text(), QStringLiteral("Ka ludnik"));
         const QString credit = control<Label>(&about, "authorCredit")->text();

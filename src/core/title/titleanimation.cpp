@@ -40,7 +40,7 @@ std::optional<QString> TitleAnimation::nextTitle()
 
 QString TitleAnimation::frameTitle(quint8 frame)
 {
-    // Frame 0 is the fixed full title, Czech in both languages; frames 1 to 6 type it out, and
+    // Frame 0 is the fixed full title, Czech in every language; frames 1 to 6 type it out, and
     // frames 7 to 10 are the prefixes of the full title in the user's language.
     static constexpr std::array<const char *, 7> fixedFrames{
         AppInfo::DisplayName, "", "K", "Ka", "Ka ", "Ka l", "Ka lu"};

@@ -28,7 +28,7 @@ constexpr int IconSize = 32;
 constexpr char WebHost[] = "kaludnik.example.org";
 
 // From the top of the window down, in twips; none overlaps another. The texts are the maker's
-// own and Czech in both languages.
+// own and Czech in every language.
 constexpr ControlSpec Controls[] = {
     {Icon.name,
      ControlKind::Picture,
