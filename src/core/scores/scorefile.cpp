@@ -15,6 +15,8 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
@@ -49,12 +51,12 @@ QString dateText(const QDateTime &when)
 // six random letters or digits, and renames it into place; no other file bears such a name.
 constexpr char TemporaryInfix[] = ".kaludnik-saving-";
 
-QString randomSuffix()
+QString randomLetters(int count)
 {
     static constexpr char letters[] =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     QString suffix;
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < count; ++i)
         suffix +=
             QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
     return suffix;
@@ -69,7 +71,7 @@ bool replaceWhole(const QString &path, const QByteArray &bytes)
     QByteArray temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 10 && fd < 0; ++attempt) {
-        temporary = QFile::encodeName(path + QLatin1String(TemporaryInfix) + randomSuffix());
+        temporary = QFile::encodeName(path + QLatin1String(TemporaryInfix) + randomLetters(6));
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return false;
@@ -178,12 +180,14 @@ ScoreFile::ReadResult ScoreFile::read(Contents &contents) const
         const QJsonValue score = object.value(QLatin1String("score"));
         const QDateTime achieved =
             QDateTime::fromString(object.value(QLatin1String("achieved")).toString(), Qt::ISODate);
-        if (!value.isObject() || !name.isString() || !possibleScore(score) || !achieved.isValid())
+        const QJsonValue id = object.value(QLatin1String("id")); // none in older files
+        if (!value.isObject() || !name.isString() || !possibleScore(score) || !achieved.isValid() ||
+            !(id.isString() || id.isUndefined()))
             return ReadResult::Unusable;
         const QString cleanName = PlayerName::clean(name.toString());
         if (cleanName.isEmpty())
             return ReadResult::Unusable;
-        read.table.insert({cleanName, score.toInt(), achieved.toUTC()});
+        read.table.insert({cleanName, score.toInt(), achieved.toUTC(), id.toString()});
     }
     contents = read;
     return ReadResult::Read;
@@ -192,10 +196,14 @@ ScoreFile::ReadResult ScoreFile::read(Contents &contents) const
 bool ScoreFile::write(const Contents &contents) const
 {
     QJsonArray scores;
-    for (const ScoreEntry &entry : contents.table.entries())
-        scores.append(QJsonObject{{QLatin1String("name"), entry.name},
-                                  {QLatin1String("score"), entry.score},
-                                  {QLatin1String("achieved"), dateText(entry.achieved)}});
+    for (const ScoreEntry &entry : contents.table.entries()) {
+        QJsonObject row{{QLatin1String("name"), entry.name},
+                        {QLatin1String("score"), entry.score},
+                        {QLatin1String("achieved"), dateText(entry.achieved)}};
+        if (!entry.id.isEmpty())
+            row.insert(QLatin1String("id"), entry.id);
+        scores.append(row);
+    }
     const QJsonObject root{{QLatin1String("version"), Version},
                            {QLatin1String("lastName"), contents.lastName},
                            {QLatin1String("scores"), scores}};
@@ -228,12 +236,19 @@ bool ScoreFile::setAside()
     return true;
 }
 
+void ScoreFile::withThisRun(ScoreTable &table) const
+{
+    for (auto rename = m_renames.cbegin(); rename != m_renames.cend(); ++rename)
+        table.rename(rename.key(), rename.value());
+    for (const ScoreEntry &entry : m_unsaved)
+        table.insert(entry);
+}
+
 void ScoreFile::adopt(const Contents &contents)
 {
     m_table = contents.table;
-    for (const ScoreEntry &entry : std::as_const(m_unsaved))
-        m_table.insert(entry);
-    if (m_unsaved.isEmpty()) // else this run's name is the one still to be written
+    withThisRun(m_table);
+    if (!hasUnsaved()) // else this run's name is the one still to be written
         m_lastName = contents.lastName;
 }
 
@@ -280,9 +295,38 @@ ScoreFile::Status ScoreFile::add(const ScoreEntry &entry, const QString &name)
     return mergeAndWrite();
 }
 
+ScoreFile::Status ScoreFile::addGame(ScoreEntry game, const QString &fallbackName,
+                                     std::optional<ScoreEntry> &stored)
+{
+    stored.reset();
+    const Status read = load();
+    if (!m_table.qualifies(game.score))
+        return read;
+    game.name = m_lastName.isEmpty() ? fallbackName : m_lastName;
+    game.id = randomLetters(12);
+    stored = game;
+    const Status written = add(game, game.name);
+    return written == Status::Ok ? read : written;
+}
+
+ScoreFile::Status ScoreFile::rename(const QString &id, const QString &name)
+{
+    // A result not written yet takes the name itself; one in the file is renamed there, in
+    // its own row alone, whatever else other copies of the game have written meanwhile.
+    const auto unsaved = std::find_if(m_unsaved.begin(), m_unsaved.end(),
+                                      [&id](const ScoreEntry &entry) { return entry.id == id; });
+    if (unsaved != m_unsaved.end())
+        unsaved->name = name;
+    else
+        m_renames.insert(id, name);
+    m_table.rename(id, name);
+    m_lastName = name;
+    return mergeAndWrite();
+}
+
 ScoreFile::Status ScoreFile::retry()
 {
-    return m_unsaved.isEmpty() ? Status::Ok : mergeAndWrite();
+    return hasUnsaved() ? mergeAndWrite() : Status::Ok;
 }
 
 ScoreFile::Status ScoreFile::mergeAndWrite()
@@ -316,12 +360,12 @@ ScoreFile::Status ScoreFile::mergeAndWrite()
         status = Status::SetAside;
         break;
     }
-    for (const ScoreEntry &entry : std::as_const(m_unsaved))
-        merged.table.insert(entry);
+    withThisRun(merged.table);
     merged.lastName = m_lastName;
     if (!write(merged))
         return Status::NotSaved;
     m_unsaved.clear();
+    m_renames.clear();
     m_table = merged.table;
     return status;
 }

@@ -4,12 +4,16 @@
 
 #include "scoretable.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // The table kept on disk: one small versioned JSON document,
 //   {"version": 1, "lastName": "…", "scores": [{"name": "…", "score": 120,
-//    "achieved": "2026-12-07T16:30:00Z"}, …]}
+//    "achieved": "2026-12-07T16:30:00Z", "id": "…"}, …]}
+// ("id" tells a row from the others for a rename; files written before it are read as well).
 // Every write replaces the whole file at once (a crash leaves the old file or the new one),
 // and every change is read, merged and written under a lock file, so that two copies of the
 // game running at once keep each other's results. Each call does its disk work at once and
@@ -38,12 +42,17 @@ public:
     // Adds a result and writes the table; a result that could not be written stays in the
     // table of this run and is written with the next successful save.
     Status add(const ScoreEntry &entry, const QString &name);
-    // Tries again to write the results that wait in memory.
+    // A finished game: read afresh, it is stored at once if it makes the table, under the last
+    // name stored or, where none was, `fallbackName`, and `stored` says how; else nothing.
+    Status addGame(ScoreEntry game, const QString &fallbackName, std::optional<ScoreEntry> &stored);
+    // Names the row of `id` `name`, here and in the file, and makes it the last name stored.
+    Status rename(const QString &id, const QString &name);
+    // Tries again to write the results and names that wait in memory.
     Status retry();
 
     const ScoreTable &table() const { return m_table; }
     QString lastName() const { return m_lastName; }
-    bool hasUnsaved() const { return !m_unsaved.isEmpty(); }
+    bool hasUnsaved() const { return !m_unsaved.isEmpty() || !m_renames.isEmpty(); }
 
 private:
     struct Contents {
@@ -53,6 +62,8 @@ private:
     enum class ReadResult { Read, Missing, Unusable, Unreadable, Blocked };
 
     ReadResult read(Contents &contents) const;
+    // This run's unwritten results and names, put into `table`.
+    void withThisRun(ScoreTable &table) const;
     // Takes what was read as the table, with this run's unwritten results put in.
     void adopt(const Contents &contents);
     bool write(const Contents &contents) const;
@@ -64,4 +75,5 @@ private:
     ScoreTable m_table;
     QString m_lastName;
     QList<ScoreEntry> m_unsaved;
+    QHash<QString, QString> m_renames; // of rows written already, by id, to be written
 };

@@ -31,17 +31,32 @@ public:
         connect(m_retryTimer, &QTimer::timeout, this, [this] { settle(m_file.retry()); });
     }
 
-    void read() { answer(ScoreKeeper::Request::Read, m_file.load(), std::nullopt); }
-
-    void add(const ScoreEntry &entry, const QString &name)
+    // Reads the file afresh, then tries again to write what waits, unless a save is already
+    // waiting for its turn.
+    void read()
     {
-        m_waiting.append({ScoreKeeper::Request::Add, entry});
-        settle(m_file.add(entry, name));
+        answer(ScoreKeeper::Request::Read, m_file.load(), QString());
+        if (m_file.hasUnsaved() && m_waiting.isEmpty())
+            retry();
+    }
+
+    void addGame(const ScoreEntry &game, const QString &fallbackName)
+    {
+        std::optional<ScoreEntry> stored;
+        const ScoreFile::Status status = m_file.addGame(game, fallbackName, stored);
+        m_waiting.append({ScoreKeeper::Request::AddGame, stored ? stored->id : QString()});
+        settle(status);
+    }
+
+    void rename(const ScoreEntry &entry, const QString &name)
+    {
+        m_waiting.append({ScoreKeeper::Request::Rename, entry.id});
+        settle(m_file.rename(entry.id, name));
     }
 
     void retry()
     {
-        m_waiting.append({ScoreKeeper::Request::Retry, std::nullopt});
+        m_waiting.append({ScoreKeeper::Request::Retry, QString()});
         settle(m_file.retry());
     }
 
@@ -63,7 +78,7 @@ Q_SIGNALS:
 private:
     struct Waiting {
         ScoreKeeper::Request request;
-        std::optional<ScoreEntry> entry;
+        QString id; // of the game's row, if the request has one
     };
 
     // Answers the saves asked for, or, while another copy of the game holds the lock and the
@@ -82,11 +97,10 @@ private:
         m_retryTimer->stop();
         m_giveUpAt.reset();
         for (const Waiting &waiting : std::exchange(m_waiting, {}))
-            answer(waiting.request, status, waiting.entry);
+            answer(waiting.request, status, waiting.id);
     }
 
-    void answer(ScoreKeeper::Request request, ScoreFile::Status status,
-                const std::optional<ScoreEntry> &entry)
+    void answer(ScoreKeeper::Request request, ScoreFile::Status status, const QString &id)
     {
         ScoreKeeper::Answer answer;
         answer.request = request;
@@ -94,7 +108,11 @@ private:
         answer.table = m_file.table();
         answer.lastName = m_file.lastName();
         answer.unsaved = m_file.hasUnsaved();
-        answer.kept = !entry || m_file.table().entries().contains(*entry);
+        const ScoreEntry *entry = answer.table.find(id);
+        if (entry)
+            answer.entry = *entry;
+        // A row that others' better results pushed out between the reading and the writing.
+        answer.kept = id.isEmpty() || entry;
         Q_EMIT answered(answer);
     }
 
@@ -142,9 +160,14 @@ void ScoreKeeper::read()
     ask([](ScoreWorker &worker) { worker.read(); });
 }
 
-void ScoreKeeper::add(const ScoreEntry &entry, const QString &name)
+void ScoreKeeper::addGame(const ScoreEntry &game, const QString &fallbackName)
 {
-    ask([entry, name](ScoreWorker &worker) { worker.add(entry, name); });
+    ask([game, fallbackName](ScoreWorker &worker) { worker.addGame(game, fallbackName); });
+}
+
+void ScoreKeeper::rename(const ScoreEntry &entry, const QString &name)
+{
+    ask([entry, name](ScoreWorker &worker) { worker.rename(entry, name); });
 }
 
 void ScoreKeeper::retry()

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 
 class QThread;
 class ScoreWorker;
@@ -19,15 +20,18 @@ class ScoreKeeper : public QObject {
     Q_OBJECT
 
 public:
-    enum class Request { Read, Add, Retry };
+    enum class Request { Read, AddGame, Rename, Retry };
 
     struct Answer {
         Request request = Request::Read;
         ScoreFile::Status status = ScoreFile::Status::Ok; // never Busy: that one is waited out
         ScoreTable table;
         QString lastName;
-        bool unsaved = false; // results of this run wait in memory to be written
-        bool kept = true;     // for Add: the result holds a place in the table
+        bool unsaved = false; // results or names of this run wait in memory to be written
+        // For AddGame and Rename: the game's row as it is now; none for a game that did not
+        // make the table.
+        std::optional<ScoreEntry> entry;
+        bool kept = true; // the row holds its place in the table
     };
 
     // How long a save waits for another copy of the game to finish its own before it is
@@ -42,10 +46,13 @@ public:
     // one stays until the new one is renamed over it.
     ~ScoreKeeper() override;
 
-    // Reads the file afresh.
+    // Reads the file afresh, and tries again to write what waits in memory.
     void read();
-    void add(const ScoreEntry &entry, const QString &name);
-    // Tries again to write the results that wait in memory.
+    // Stores a finished game at once if it makes the table (ScoreFile::addGame).
+    void addGame(const ScoreEntry &game, const QString &fallbackName);
+    // Gives the row of `entry` the name `name`.
+    void rename(const ScoreEntry &entry, const QString &name);
+    // Tries again to write what waits in memory.
     void retry();
 
     // The last answer; before the first one, an empty table.

@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "scoretable.h"
 
+#include <QCoreApplication>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
+
+#include <pwd.h>
+#include <unistd.h>
 
 bool ScoreTable::qualifies(int score) const
 {
@@ -28,6 +32,24 @@ int ScoreTable::insert(const ScoreEntry &entry)
     if (m_entries.size() > Size)
         m_entries.resize(Size);
     return rank;
+}
+
+bool ScoreTable::rename(const QString &id, const QString &name)
+{
+    for (ScoreEntry &entry : m_entries) {
+        if (!id.isEmpty() && entry.id == id) {
+            entry.name = name;
+            return true;
+        }
+    }
+    return false;
+}
+
+const ScoreEntry *ScoreTable::find(const QString &id) const
+{
+    const auto found = std::find_if(m_entries.begin(), m_entries.end(),
+                                    [&id](const ScoreEntry &entry) { return entry.id == id; });
+    return id.isEmpty() || found == m_entries.end() ? nullptr : &*found;
 }
 
 namespace PlayerName {
@@ -83,6 +105,21 @@ QString clean(const QString &typed)
         }
     }
     return kept.trimmed();
+}
+
+QString ofSystemUser()
+{
+    if (const passwd *account = ::getpwuid(::getuid())) {
+        // The comment field: the full name, then, after commas, the office and telephones.
+        const QString fullName =
+            clean(QString::fromLocal8Bit(account->pw_gecos).section(QLatin1Char(','), 0, 0));
+        if (!fullName.isEmpty())
+            return fullName;
+        if (const QString login = clean(QString::fromLocal8Bit(account->pw_name)); !login.isEmpty())
+            return login;
+    }
+    //: The name a result is stored under where the system names no user.
+    return QCoreApplication::translate("Board", "Player");
 }
 
 } // namespace PlayerName

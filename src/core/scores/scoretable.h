@@ -11,6 +11,8 @@ struct ScoreEntry {
     QString name;
     int score = 0;
     QDateTime achieved; // UTC
+    // Tells this game's row from every other, for renaming it; empty in rows of older files.
+    QString id;
 
     bool operator==(const ScoreEntry &other) const = default;
 };
@@ -26,6 +28,11 @@ public:
     // Puts `entry` in its place and drops what falls off the end; its rank from 0, or -1
     // when it did not make the table.
     int insert(const ScoreEntry &entry);
+
+    // Gives the row of `id` the name `name`; false when no row has that id.
+    bool rename(const QString &id, const QString &name);
+    // The row of `id`, if the table holds it.
+    const ScoreEntry *find(const QString &id) const;
 
     const QList<ScoreEntry> &entries() const { return m_entries; }
     bool isEmpty() const { return m_entries.isEmpty(); }
@@ -43,5 +50,8 @@ namespace PlayerName {
 inline constexpr int MaxLength = 32;
 
 QString clean(const QString &typed);
+
+// What the system account calls its user: the full name where it is set, else the login name.
+QString ofSystemUser();
 
 } // namespace PlayerName
