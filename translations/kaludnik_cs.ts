@@ -35,6 +35,11 @@
         <extracomment>The main window&apos;s title once typed out, shown for a tenth of a second.</extracomment>
         <translation>Ka ludnik</translation>
     </message>
+    <message>
+        <source>Player</source>
+        <extracomment>The name a result is stored under where the system names no user.</extracomment>
+        <translation>Hráč</translation>
+    </message>
 </context>
 <context>
     <name>FatalErrorMessage</name>
@@ -174,6 +179,10 @@
         <source>Your name</source>
         <extracomment>The hint in the empty name box, and what a screen reader calls the box. It must fit the box, which is short.</extracomment>
         <translation>Zadej jméno</translation>
+    </message>
+    <message>
+        <source>The result could not be saved; it is tried again each time this window opens.</source>
+        <translation>Výsledek se nepodařilo uložit; zkusí se to znovu při každém otevření tohoto okna.</translation>
     </message>
 </context>
 </TS>

@@ -66,8 +66,9 @@ constexpr toolkit::TwipRect FirstRow{120, 120, 4320, 195};
 constexpr float RowPitch = 360;
 constexpr float BottomMargin = 120;
 
-// Why the table is not as the player would expect, if it is not.
-QString messageFor(const ScoreKeeper::Answer &answer)
+// Why the table is not as the player would expect, if it is not; `naming` while the window
+// offers a row to name, whose OK tries again what could not be saved.
+QString messageFor(const ScoreKeeper::Answer &answer, bool naming)
 {
     switch (answer.status) {
     case ScoreFile::Status::Unreadable:
@@ -78,11 +79,14 @@ QString messageFor(const ScoreKeeper::Answer &answer)
     default:
         break;
     }
-    if (answer.unsaved)
+    if (answer.unsaved && naming)
         return ScoreWindow::tr("The result could not be saved; OK tries again.");
-    // Offered on the table as it was at game over; other copies of the game saved better
-    // results before the name came.
-    if (answer.request == ScoreKeeper::Request::Add && !answer.kept)
+    if (answer.unsaved)
+        return ScoreWindow::tr(
+            "The result could not be saved; it is tried again each time this window opens.");
+    // Stored on the table as it was read at game over; other copies of the game saved better
+    // results before it was written, or before it was renamed.
+    if (!answer.kept)
         return ScoreWindow::tr("Other games scored higher meanwhile; this one did not fit.");
     return {};
 }
@@ -91,10 +95,12 @@ QString messageFor(const ScoreKeeper::Answer &answer)
 
 ScoreWindow::ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget *parent)
     : QDialog(parent, toolkit::frames::ResizableDialog), m_desktop(desktop), m_keeper(keeper),
-      m_message(messageFor(keeper.latest())) // the answer, if any, that made a game's offer
+      m_message(messageFor(keeper.latest(), false)) // the answer, if any, that opened it
 {
     m_desktop.translateQtTexts(); // the name box's menu
     toolkit::applyDesign(this, {4560, 2550, toolkit::colors::Black, true});
+    setMinimumSize(size()); // no smaller than designed: every control shows whole
+    m_designHeight = height();
     setMouseTracking(true);
     //: The score window's title.
     setWindowTitle(tr("Score"));
@@ -130,9 +136,9 @@ ScoreWindow::ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget
     setTabOrder(m_nameBox, m_confirmButton);
 
     toolkit::connectGuarded(m_desktop, m_nameBox, &QLineEdit::returnPressed, this,
-                            &ScoreWindow::store);
+                            &ScoreWindow::rename);
     toolkit::connectGuarded(m_desktop, m_confirmButton, &QPushButton::clicked, this,
-                            &ScoreWindow::store);
+                            &ScoreWindow::rename);
     toolkit::connectGuarded(m_desktop, m_closeLabel, &Label::pointerMoved, this,
                             &ScoreWindow::lightCloseLabel);
     toolkit::connectGuarded(m_desktop, m_closeLabel, &Label::clicked, this, [this] { reject(); });
@@ -143,73 +149,70 @@ ScoreWindow::ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget
 void ScoreWindow::present()
 {
     if (!isVisible()) {
-        // Every opening starts from the design: what was typed before went with the window.
+        // Every opening starts from the design.
         m_closeLabel->setTextColor(toolkit::colors::White);
         showTable(m_keeper.latest().table);
         say(m_message);
-        prepareNameBox(m_keeper.latest().lastName);
-        m_nameBox->setModified(false);
+        showNameBox();
     }
     show();
     raise(); // shown again while open: the one window comes to the front
     activateWindow();
 }
 
-void ScoreWindow::offer(int score, const QDateTime &achieved)
+void ScoreWindow::offer(const ScoreEntry &entry)
 {
-    m_offer = Offer{score, achieved};
-    if (isVisible())
-        prepareNameBox(m_keeper.latest().lastName);
+    m_naming = entry;
+    m_message = messageFor(m_keeper.latest(), true);
+    if (isVisible()) {
+        showTable(m_keeper.latest().table);
+        say(m_message);
+        showNameBox();
+    }
     present();
     m_nameBox->setFocus(Qt::OtherFocusReason);
 }
 
-void ScoreWindow::withdrawOffer()
-{
-    m_offer.reset();
-}
-
 void ScoreWindow::done(int result)
 {
-    withdrawOffer();
+    m_naming.reset();
     m_message.clear();
-    m_stored.reset();
     QDialog::done(result);
 }
 
-void ScoreWindow::prepareNameBox(const QString &lastName)
+void ScoreWindow::showNameBox()
 {
-    // The last name entered here, selected, so that typing replaces it.
-    m_nameBox->setText(lastName);
+    // Only a row stored in this opening can be named; its name is selected, so that typing
+    // replaces it. Otherwise the box is empty and shows its hint, and OK does nothing.
+    m_nameBox->setEnabled(m_naming.has_value());
+    m_confirmButton->setEnabled(m_naming.has_value());
+    m_nameBox->setText(m_naming ? m_naming->name : QString());
     m_nameBox->selectAll();
 }
 
-void ScoreWindow::store()
+void ScoreWindow::rename()
 {
-    if (!m_offer) {
-        // No finished game waits; results that could not be saved are tried again.
-        if (m_keeper.latest().unsaved)
-            m_keeper.retry();
+    if (!m_naming)
         return;
-    }
     const QString name = PlayerName::clean(m_nameBox->text());
     if (name.isEmpty()) {
         say(tr("A result needs a name."));
         return;
     }
-    const Offer offer = *std::exchange(m_offer, std::nullopt); // one game, stored once
-    m_stored = ScoreEntry{name, offer.score, offer.achieved};
-    m_keeper.add(*m_stored, name);
+    m_keeper.rename(*m_naming, name);
+    m_naming->name = name;
     m_nameBox->setText(name);
 }
 
 void ScoreWindow::showAnswer(const ScoreKeeper::Answer &answer)
 {
-    say(messageFor(answer));
+    // A row that other copies of the game pushed out of the table has nothing left to name.
+    if (m_naming && !answer.table.find(m_naming->id)) {
+        m_naming.reset();
+        showNameBox();
+    }
+    say(messageFor(answer, m_naming.has_value()));
     showTable(answer.table);
-    // The name read from the file, unless the player has typed since the window opened.
-    if (answer.request == ScoreKeeper::Request::Read && !m_nameBox->isModified())
-        prepareNameBox(answer.lastName);
 }
 
 void ScoreWindow::showTable(const ScoreTable &table)
@@ -219,19 +222,13 @@ void ScoreWindow::showTable(const ScoreTable &table)
         ScoreRow *scoreRow = m_rows[std::size_t(row)];
         const ScoreEntry *entry = row < entries.size() ? &entries[row] : nullptr;
         scoreRow->showEntry(entry);
-        // The result just stored stands out until the window closes.
+        // The row this opening stored stands out until the window closes.
+        const bool marked = entry && m_naming && entry->id == m_naming->id;
         QPalette colors = scoreRow->palette();
         colors.setColor(QPalette::WindowText,
-                        entry && isStored(*entry) ? toolkit::colors::Red : toolkit::colors::White);
+                        marked ? toolkit::colors::Red : toolkit::colors::White);
         scoreRow->setPalette(colors);
     }
-}
-
-bool ScoreWindow::isStored(const ScoreEntry &entry) const
-{
-    // The file keeps the time to the second.
-    return m_stored && entry.name == m_stored->name && entry.score == m_stored->score &&
-           entry.achieved.toSecsSinceEpoch() == m_stored->achieved.toSecsSinceEpoch();
 }
 
 void ScoreWindow::say(const QString &message)
@@ -239,15 +236,19 @@ void ScoreWindow::say(const QString &message)
     m_message = message;
     m_messageLine->showText(message);
     m_messageLine->setVisible(!message.isEmpty());
-    if (message.isEmpty())
-        return;
-    // As many lines as the message takes, and the window tall enough to show them all.
-    const int lines = std::max(m_messageLine->heightForWidth(m_messageLine->width()),
-                               m_messageLine->fontMetrics().height());
-    m_messageLine->resize(m_messageLine->width(), lines);
-    const int needed =
-        m_messageLine->geometry().bottom() + 1 + toolkit::twips::toPixels(BottomMargin);
-    if (height() < needed)
+    // The window is never lower than the message needs, nor than designed; a window at its
+    // lowest follows the message's height, as it comes and as it goes.
+    int needed = m_designHeight;
+    if (!message.isEmpty()) {
+        const int lines = std::max(m_messageLine->heightForWidth(m_messageLine->width()),
+                                   m_messageLine->fontMetrics().height());
+        m_messageLine->resize(m_messageLine->width(), lines);
+        needed = std::max(needed, m_messageLine->geometry().bottom() + 1 +
+                                      toolkit::twips::toPixels(BottomMargin));
+    }
+    const bool atLowest = height() <= minimumHeight();
+    setMinimumHeight(needed);
+    if (atLowest || height() < needed)
         resize(width(), needed);
 }
 

@@ -4,7 +4,6 @@
 
 #include "scores/scorekeeper.h"
 
-#include <QDateTime>
 #include <QDialog>
 
 #include <array>
@@ -19,9 +18,10 @@ class Desktop;
 class Label;
 } // namespace toolkit
 
-// The score window: the five best results, and a box for the name of a player whose game
-// has just made the table. Modeless: the game goes on while it is open. Its close label turns
-// red under the pointer, white off it, and closes the window when clicked.
+// The score window: the five best results. At a game over that made the table it opens with
+// that game's row marked and its name ready to change; opened otherwise, it shows the table and
+// its name box stays disabled. Modeless: the game goes on while it is open. Its close label
+// turns red under the pointer, white off it, and closes the window when clicked.
 class ScoreWindow : public QDialog {
     Q_OBJECT
 
@@ -32,15 +32,15 @@ public:
     // never waits for one.
     ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget *parent);
 
-    // Opens the window as the design has it, or brings it to the front as it is.
+    // Opens the window to show the table, or brings it to the front as it is.
     void present();
-    // A game that ended with `score` at `achieved` made the table: opens the window with the
-    // name box ready. The offer holds until the name is stored, a new game starts, or the
-    // window closes.
-    void offer(int score, const QDateTime &achieved);
-    void withdrawOffer();
+    // A finished game stored as `entry`: opens the window with its row marked and its name in
+    // the name box, selected; Enter or OK renames the row, as often as the player likes, until
+    // the window closes.
+    void offer(const ScoreEntry &entry);
 
-    // Closing the window, by its close box, its close label or Escape, drops what it holds.
+    // Closing the window, by its close box, its close label or Escape, ends the naming; the
+    // row keeps the name it has.
     void done(int result) override;
 
 protected:
@@ -48,26 +48,20 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    struct Offer {
-        int score;
-        QDateTime achieved;
-    };
-
-    void store();
+    void rename();
     void lightCloseLabel();
     void showAnswer(const ScoreKeeper::Answer &answer);
     void showTable(const ScoreTable &table);
-    bool isStored(const ScoreEntry &entry) const;
-    void prepareNameBox(const QString &lastName);
+    void showNameBox();
     void say(const QString &message);
 
     toolkit::Desktop &m_desktop;
     ScoreKeeper &m_keeper;
-    std::optional<Offer> m_offer;
-    std::optional<ScoreEntry> m_stored; // the result this window stored, until it closes
+    std::optional<ScoreEntry> m_naming; // the row this opening stored, until it closes
     // What the message line says; an answer that comes while the window is closed leaves it
     // for the next opening, and closing the window drops it.
     QString m_message;
+    int m_designHeight = 0;
 
     std::array<ScoreRow *, Rows> m_rows{};
     toolkit::Label *m_messageLine = nullptr;

@@ -263,10 +263,11 @@ void MainWindow::buildControls()
     m_playPicture = builtControl(this, PlayPicture);
     m_scoreWindowButton = builtControl(this, ScoreWindowButton);
 
-    m_backgroundPicture->setPicture(m_pictures.background(devicePixelRatioF()));
-    // Hidden until a game starts: decoded then, not on the way to the first frame.
-    m_playPicture->setPictureOnShow(
-        [this, ratio = devicePixelRatioF()] { return m_pictures.play(ratio); });
+    m_backgroundPicture->setPicture(
+        [&pictures = m_pictures](qreal ratio) { return pictures.background(ratio); });
+    // Hidden until a game starts: read then, not on the way to the first frame.
+    m_playPicture->setPicture(
+        [&pictures = m_pictures](qreal ratio) { return pictures.play(ratio); });
     m_playPicture->hide();
     m_gameOverLabel->hide();
 
@@ -355,10 +356,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::startNewGame()
 {
-    // The finished game is no longer the last one.
-    m_offer.reset();
-    if (m_scoreWindow)
-        m_scoreWindow->withdrawOffer();
+    // The finished game is stored whatever comes; its window no longer opens.
+    m_gameBeingStored = false;
     m_board.newGame();
     for (int i = 0; i < Board::CellCount; ++i)
         showCell(i, true);
@@ -410,8 +409,13 @@ void MainWindow::clickCell(int index)
 void MainWindow::playPlace(int place)
 {
     // A key that plays the grid is a click on its cell, by the cell's own click: a dead or
-    // disabled cell takes none.
-    m_cells[std::size_t(place)]->click();
+    // disabled cell takes none. The keyboard focus goes to the cell as a click's would, so
+    // that Space presses the cell just played rather than the hidden button.
+    QPushButton *cell = m_cells[std::size_t(place)];
+    if (!cell->isEnabled())
+        return;
+    cell->setFocus(Qt::OtherFocusReason);
+    cell->click();
 }
 
 void MainWindow::tickCell(int index)
@@ -470,21 +474,24 @@ void MainWindow::showScore()
 
 void MainWindow::showGameOver()
 {
+    // The result is stored at once, before anything asks the player anything: closing the
+    // window or quitting loses nothing. Whether it makes the table is decided on the file as
+    // it is now: another copy of the game may have filled the table meanwhile.
+    m_scores.addGame({QString(), int(m_board.score()), QDateTime::currentDateTimeUtc(), QString()},
+                     PlayerName::ofSystemUser());
+    m_gameBeingStored = true;
     m_gameOverLabel->show();
     m_playPicture->hide();
     m_desktop.playGameOverSound();
     m_desktop.announce(m_gameOverLabel);
-    // Decided on the file as it is now, not as it was read long before: another copy of the
-    // game may have filled the table meanwhile.
-    m_offer = Offer{int(m_board.score()), QDateTime::currentDateTimeUtc()};
-    m_scores.read();
 }
 
 void MainWindow::takeScoresAnswer(const ScoreKeeper::Answer &answer)
 {
-    if (answer.request != ScoreKeeper::Request::Read || !m_offer)
+    if (answer.request != ScoreKeeper::Request::AddGame || !std::exchange(m_gameBeingStored, false))
         return;
-    const Offer offer = *std::exchange(m_offer, std::nullopt);
-    if (answer.table.qualifies(offer.score))
-        scoreWindow().offer(offer.score, offer.achieved);
+    if (answer.entry)
+        scoreWindow().offer(*answer.entry); // the row to name
+    else if (!answer.kept)
+        scoreWindow().present(); // why a result that made the table is not in it
 }

@@ -6,7 +6,6 @@
 #include "scores/scorekeeper.h"
 #include "title/titleanimation.h"
 
-#include <QDateTime>
 #include <QPointer>
 #include <QWidget>
 
@@ -78,13 +77,8 @@ private:
 
     Board m_board;
     TitleAnimation m_title;
-    // A finished game, until a fresh read of the table decides whether it made it: another
-    // copy of the game may have filled the table since it was last read.
-    struct Offer {
-        int score;
-        QDateTime achieved;
-    };
-    std::optional<Offer> m_offer;
+    // The finished game whose storing was asked for, until the answer opens its window.
+    bool m_gameBeingStored = false;
 
     // Children, each owned by this window.
     QPointer<HelpWindow> m_helpWindow;
