@@ -7,6 +7,10 @@ usage: atspi.py press <pid> <name> <seconds>        press the push button named 
        atspi.py showing <pid> <name> <seconds>      wait until something named <name> shows
        atspi.py description <pid> <name> <seconds>  print the description of the text named
                                                     <name>
+       atspi.py count <pid> <name> <seconds>        print how many things named <name> show,
+                                                    once one does
+       atspi.py focused <pid> <name> <seconds>      wait until what is named <name> has the
+                                                    keyboard focus
 Each waits up to <seconds> for the program to offer what it asks for; exit status 0 on success.
 """
 import sys
@@ -18,15 +22,21 @@ from gi.repository import GLib
 command, pid, name, seconds = sys.argv[1], int(sys.argv[2]), sys.argv[3], float(sys.argv[4])
 
 
-def find(test):
+def find(test, every=False):
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.get_process_id() == pid:
+            if every:
+                return pyatspi.findAllDescendants(app, test) or None
             return pyatspi.findDescendant(app, test)
     return None
 
 
 def showing(acc):
     return acc.name == name and acc.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def focused(acc):
+    return acc.name == name and acc.getState().contains(pyatspi.STATE_FOCUSED)
 
 
 def text(acc):
@@ -55,12 +65,13 @@ def press(button):
 deadline = time.monotonic() + seconds
 while True:  # at least one look, even with no time to wait
     try:
-        test = {"showing": showing, "press": pressable, "description": text}[command]
-        found = find(test)
-        if found is not None and command == "description":
-            print(found.description)
+        test = {"showing": showing, "count": showing, "focused": focused, "press": pressable,
+                "description": text}[command]
+        found = find(test, every=command == "count")
+        if found is not None and command in ("description", "count"):
+            print(found.description if command == "description" else len(found))
             sys.exit(0)
-        if found is not None and (command == "showing" or press(found)):
+        if found is not None and (command in ("showing", "focused") or press(found)):
             sys.exit(0)
     except GLib.Error:
         pass  # the program is still joining the bus, or its tree changed under the search

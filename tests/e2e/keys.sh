@@ -29,12 +29,13 @@ pids+=($!)
 check "its registry is up" wait_for 30 grep -q running "$work/registry"
 
 # X key codes (evdev codes + 8): the same keys whatever the layout types on them.
-keypad7=79 keypad9=81 keypad5=84 numLock=77
+keypad7=79 keypad9=81 keypad5=84 keypad1=87 numLock=77
 topLeft=24 topRight=26 bottomLeft=52 bottomMiddle=53 # Q, E, Z, X on a US keyboard
-# Four cells clicked, 40 points, only if every key plays its place: a key that played by its
-# letter would miss on a Czech keyboard (Y where Z is: 30 points) and hit another cell on a
-# French one (A where Q is: 50, as keypad 7 then clicks afresh). Num Lock is off.
-sequence=("$keypad9" "$bottomLeft" "$topLeft" "$keypad7" "$topRight" "$keypad9")
+# Five cells clicked, 50 points, only if every key plays its place: a key that played by its
+# letter would miss on a Czech keyboard (Y where Z is: 40 points) and hit another cell on a
+# French one (A where Q is: 60, as keypad 7 then clicks afresh). Num Lock is off. The last key
+# plays the bottom middle cell, which none before it does.
+sequence=("$keypad9" "$bottomLeft" "$topLeft" "$keypad7" "$topRight" "$keypad9" "$bottomMiddle")
 
 start() { # start <environment…>: the program, and a new game pressed through the bus
     env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANGUAGE=en "$@" "$program" 2>>"$work/stderr" &
@@ -46,11 +47,14 @@ stop() {
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
 }
-# Sends the keys, then Space, which opens the score window: once that shows, every key before
-# it has been handled. Prints the score then.
-score_after() { # score_after <key code…>
-    xdotool key --delay 20 "$@" space
-    "$atspi" showing "$pid" "Your name" 60 >/dev/null
+# Sends the keys, the last of which plays the cell named <last cell>: a key takes the keyboard
+# focus to the cell it plays, so once that cell has it, every key before has been handled.
+# Prints the score then.
+score_after() { # score_after <last cell> <key code…>
+    local last=$1
+    shift
+    xdotool key --delay 20 "$@"
+    "$atspi" focused "$pid" "$last" 60 >/dev/null
     "$atspi" description "$pid" "Score" 10
 }
 # The game's window, found while its title is whole (a new game types it out again), and put
@@ -66,14 +70,14 @@ for layout in us cz fr; do
     setxkbmap -layout "$layout"
     start QT_QPA_PLATFORM=xcb
     point_at_game
-    score=$(score_after "${sequence[@]}")
-    check "X11, $layout layout: keypad and letter keys by place (score $score, 40 expected)" \
-        test "$score" = 40
+    score=$(score_after "Row 3, column 2" "${sequence[@]}")
+    check "X11, $layout layout: keypad and letter keys by place (score $score, 50 expected)" \
+        test "$score" = 50
     stop
 done
 
 # Num Lock off and on, and a held key: X below the middle of the grid, held while the mouse
-# clicks another cell; its repeats after that click must not click again.
+# clicks another cell; its repeats after that click must not click again. Keypad 1 comes last.
 setxkbmap -layout cz
 start QT_QPA_PLATFORM=xcb
 point_at_game
@@ -82,9 +86,9 @@ xdotool keydown "$bottomMiddle"
 xdotool mousemove --window "$game" 536 40 click 1 mousemove --window "$game" 100 100 # cell 2
 sleep 1 # about forty repeats at the rate set above
 xdotool keyup "$bottomMiddle"
-score=$(score_after)
-check "X11: Num Lock off and on, and a held key clicks once (score $score, 40 expected)" \
-    test "$score" = 40
+score=$(score_after "Row 3, column 1" "$keypad1")
+check "X11: Num Lock off and on, and a held key clicks once (score $score, 50 expected)" \
+    test "$score" = 50
 stop
 
 # Wayland: weston in a window of the X server, whose layout it takes.
@@ -98,9 +102,9 @@ check "weston is up" wait_for 30 test -S "$XDG_RUNTIME_DIR/$socket"
 weston_window=$(timeout 30 xdotool search --sync --onlyvisible --class weston | head -n 1)
 xdotool mousemove --window "$weston_window" 512 384
 start QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$socket"
-score=$(score_after "${sequence[@]}")
-check "Wayland, cz layout: keypad and letter keys by place (score $score, 40 expected)" \
-    test "$score" = 40
+score=$(score_after "Row 3, column 2" "${sequence[@]}")
+check "Wayland, cz layout: keypad and letter keys by place (score $score, 50 expected)" \
+    test "$score" = 50
 stop
 
 check "the program wrote no warnings: $(head -c 300 "$work/stderr")" test ! -s "$work/stderr"

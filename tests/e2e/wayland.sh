@@ -60,6 +60,11 @@ main=$(sed -n 's/.*-> \(xdg_toplevel@[0-9]*\)\.set_min_size(574, 367).*/\1/p' "$
 check "the help command is pressed" "$atspi" press "$pid" "Help" 60
 check "the help window's toplevel has $main for parent" \
     wait_for 30 sent "xdg_toplevel@[0-9]*\.set_parent($main)"
+# Its rules are drawn five times, for their dark rim, and read once.
+rules="Click each of the 9 buttons to prevent them counting down to zero.  When you reach zero, \
+it's game over and you have to start again."
+readings=$("$atspi" count "$pid" "$rules" 60 || true)
+check "a screen reader finds the rules once (found ${readings:-none})" test "$readings" = 1
 
 kill -TERM "$pid"
 wait "$pid" && status=0 || status=$?

@@ -41,13 +41,13 @@ constexpr ControlSpec Controls[] = {
      TextColor::System,
      TopLeft,
      nullptr},
-    {RimDownRight.name, ControlKind::FixedText, Rules, RulesFont, TextColor::ButtonText, TopLeft,
+    {RimDownRight.name, ControlKind::Decoration, Rules, RulesFont, TextColor::ButtonText, TopLeft,
      nullptr},
-    {RimDownLeft.name, ControlKind::FixedText, Rules, RulesFont, TextColor::ButtonText, TopLeft,
+    {RimDownLeft.name, ControlKind::Decoration, Rules, RulesFont, TextColor::ButtonText, TopLeft,
      nullptr},
-    {RimUpRight.name, ControlKind::FixedText, Rules, RulesFont, TextColor::ButtonText, TopLeft,
+    {RimUpRight.name, ControlKind::Decoration, Rules, RulesFont, TextColor::ButtonText, TopLeft,
      nullptr},
-    {RimUpLeft.name, ControlKind::FixedText, Rules, RulesFont, TextColor::ButtonText, TopLeft,
+    {RimUpLeft.name, ControlKind::Decoration, Rules, RulesFont, TextColor::ButtonText, TopLeft,
      nullptr},
     {RulesText.name, ControlKind::FixedText, Rules, RulesFont, TextColor::White, TopLeft, nullptr},
     {ClosingWish.name,
@@ -96,7 +96,9 @@ HelpWindow::HelpWindow(toolkit::PictureStore &pictures, QWidget *parent)
     toolkit::buildControls(this, Controls);
 
     using toolkit::builtControl;
-    builtControl(this, BackgroundPicture)->setPicture(pictures.background(devicePixelRatioF()));
+    builtControl(this, BackgroundPicture)->setPicture([&pictures](qreal ratio) {
+        return pictures.background(ratio);
+    });
     Label *rules = builtControl(this, RulesText);
     //: The rules of the game in the help window; the text wraps within the window.
     rules->showText(tr("Click each of the 9 buttons to prevent them counting down to zero.  When "

@@ -30,11 +30,14 @@ public:
     }
 
     // A label that something in front covers takes no clicks, so it cannot be pressed either.
+    // A decorative one is not there for a screen reader at all.
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
         if (label()->actsAsCommand() && isCovered())
             state.disabled = true;
+        if (label()->isDecorative())
+            state.invisible = true;
         return state;
     }
 

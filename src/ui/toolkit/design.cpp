@@ -9,6 +9,9 @@
 
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace toolkit {
 
@@ -35,18 +38,22 @@ QWidget *build(const ControlSpec &control, QWidget *window)
     switch (control.kind) {
     case ControlKind::Text:
     case ControlKind::FixedText:
+    case ControlKind::Decoration:
     case ControlKind::Command: {
-        auto *label = new Label(control.place, control.kind != ControlKind::FixedText, window);
+        const bool autoSize =
+            control.kind == ControlKind::Text || control.kind == ControlKind::Command;
+        auto *label = new Label(control.place, autoSize, window);
         label->setFont(fonts::font(control.font));
         label->setAlignment(control.alignment);
         label->setTextColor(colorOf(control.color));
         label->setActsAsCommand(control.kind == ControlKind::Command);
+        label->setDecorative(control.kind == ControlKind::Decoration);
         if (!text.isEmpty())
             label->showText(text);
         return label;
     }
     case ControlKind::Picture:
-        return new Picture(control.place.left, control.place.top, window);
+        return new Picture(control.place, window);
     case ControlKind::Button: {
         auto *button = new PushButton(window);
         button->setGeometry(twips::toPixels(control.place));
@@ -64,10 +71,60 @@ QWidget *build(const ControlSpec &control, QWidget *window)
     Q_UNREACHABLE();
 }
 
+// Keeps a window's title bar, close box included, on its screen's available area where the
+// window system first places it: a window taller than the screen (the help window at 200 % on
+// a low screen) would otherwise open with its title bar above the top, out of reach. Once
+// placed, the window goes where the user moves it.
+class TitleBarOnScreen : public QObject {
+public:
+    explicit TitleBarOnScreen(QWidget *window) : QObject(window) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = static_cast<QWidget *>(watched);
+        switch (event->type()) {
+        case QEvent::Show:
+            m_placed = false;
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowActivate:
+            // Placed once the window system has put its frame round it.
+            if (!m_placed && window->frameGeometry() != window->geometry()) {
+                m_placed = true;
+                bringTitleBarOnScreen(window);
+            }
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static void bringTitleBarOnScreen(QWidget *window)
+    {
+        const QRect available = window->screen()->availableGeometry();
+        const QRect frame = window->frameGeometry();
+        // Inside where it fits; where it does not, its top left corner first.
+        const QPoint place(
+            std::clamp(frame.left(), available.left(),
+                       std::max(available.left(), available.right() + 1 - frame.width())),
+            std::clamp(frame.top(), available.top(),
+                       std::max(available.top(), available.bottom() + 1 - frame.height())));
+        if (place != frame.topLeft())
+            window->move(place);
+    }
+
+    bool m_placed = false;
+};
+
 } // namespace
 
 void applyDesign(QWidget *window, const WindowSpec &design)
 {
+    window->installEventFilter(new TitleBarOnScreen(window));
     window->setFont(fonts::font(fonts::WindowText));
     QPalette colors = window->palette();
     colors.setColor(QPalette::Window, design.background);

@@ -17,12 +17,13 @@
 namespace toolkit {
 
 enum class ControlKind {
-    Text,      // a transparent label that takes the size of its text
-    FixedText, // a transparent label of its design size; a longer text wraps inside
-    Command,   // a text that acts as a push button: clicked, and read as one by screen readers
-    Picture,   // a picture at its own size; the design's size is the picture's
-    Button,    // a push button, pressed by a click, Space or Enter
-    TextBox,   // a single-line text box
+    Text,       // a transparent label that takes the size of its text
+    FixedText,  // a transparent label of its design size; a longer text wraps inside
+    Decoration, // a fixed text drawn for its look alone: screen readers never see it
+    Command,    // a text that acts as a push button: clicked, and read as one by screen readers
+    Picture,    // a picture at its own size; the design's size is the picture's
+    Button,     // a push button, pressed by a click, Space or Enter
+    TextBox,    // a single-line text box
 };
 
 enum class TextColor {
@@ -80,7 +81,8 @@ struct WindowSpec {
     bool resizable;
 };
 
-// Gives `window` the client area of `design`, fixed in size unless it is resizable.
+// Gives `window` the client area of `design`, fixed in size unless it is resizable, and keeps
+// its title bar on the screen where the window system first places it.
 void applyDesign(QWidget *window, const WindowSpec &design);
 
 // Builds `controls` on `window`, in their order.

@@ -25,6 +25,10 @@ public:
     // A label that acts as a command reads to screen readers as a push button.
     void setActsAsCommand(bool actsAsCommand) { m_actsAsCommand = actsAsCommand; }
     bool actsAsCommand() const { return m_actsAsCommand; }
+    // A decorative label (a copy of another's text, drawn for its look) is invisible to screen
+    // readers, which read the text once, from the label it copies.
+    void setDecorative(bool decorative) { m_decorative = decorative; }
+    bool isDecorative() const { return m_decorative; }
 
     float leftTwips() const { return m_left; }
     float topTwips() const { return m_top; }
@@ -50,6 +54,7 @@ private:
     bool m_autoSize;
     bool m_pressed = false;
     bool m_actsAsCommand = false;
+    bool m_decorative = false;
     bool m_fitPending = false;
 };
 
