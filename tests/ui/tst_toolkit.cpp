@@ -68,7 +68,6 @@ private Q_SLOTS:
     void pictureTakesItsOwnSizeAndShares();
     void pictureLoadsTheSharpVariantWhenScaled();
     void hiddenLabelTakesTheSizeOfItsTextWhenShown();
-    void hiddenPictureIsReadWhenFirstShown();
     void backgroundDecodedAtBuildTimeIsTheJpeg();
     void errorInAHandlerTakesTheFatalPath();
     void gridKeysByPlace_data();
@@ -156,12 +155,25 @@ void ToolkitTest::buttonTakesSpaceAndEnter()
 
 void ToolkitTest::pictureTakesItsOwnSizeAndShares()
 {
-    QWidget parent;
-    Picture picture(-240, -480, &parent);
+    // Hidden, a picture is not read; drawn, it is read for the ratio of what it is drawn on.
+    QWidget surface;
+    Picture picture({-240, -480, 9000, 6000}, &surface);
     QPixmap pixels(600, 400);
     pixels.fill(Qt::black);
-    picture.setPicture(pixels);
+    QList<qreal> asked;
+    picture.hide();
+    picture.setPicture([&](qreal ratio) {
+        asked << ratio;
+        return pixels;
+    });
+    surface.show();
+    QVERIFY(asked.isEmpty());
+    picture.show();
     QCOMPARE(picture.geometry(), QRect(-16, -32, 600, 400));
+    QImage sharp(surface.size() * 2, QImage::Format_RGB32);
+    sharp.setDevicePixelRatio(2);
+    surface.render(&sharp);
+    QCOMPARE(asked.last(), 2.0);
 
     // The store hands every window the same background, read once.
     PictureStore store;
@@ -193,28 +205,6 @@ void ToolkitTest::hiddenLabelTakesTheSizeOfItsTextWhenShown()
     QCOMPARE(label.size(), label.sizeHint());
     label.showText(QStringLiteral("Konec")); // shown: at once
     QCOMPARE(label.size(), label.sizeHint());
-}
-
-void ToolkitTest::hiddenPictureIsReadWhenFirstShown()
-{
-    QWidget surface;
-    surface.show();
-    Picture picture(0, 0, &surface);
-    PictureStore store;
-    int reads = 0;
-    picture.hide();
-    picture.setPictureOnShow([&] {
-        ++reads;
-        return store.play(1.0);
-    });
-    QCOMPARE(reads, 0);
-    QVERIFY(picture.pixmap().isNull());
-    picture.show();
-    QCOMPARE(reads, 1);
-    QCOMPARE(picture.size(), QSize(103, 76));
-    picture.hide();
-    picture.show();
-    QCOMPARE(reads, 1);
 }
 
 void ToolkitTest::backgroundDecodedAtBuildTimeIsTheJpeg()

@@ -84,8 +84,9 @@ AboutWindow::AboutWindow(toolkit::Desktop &desktop, const QIcon &icon, QWidget *
     setWindowTitle(tr("About"));
     setWindowIcon(icon);
     toolkit::buildControls(this, Controls);
-    toolkit::builtControl(this, Icon)
-        ->setPicture(icon.pixmap(QSize(IconSize, IconSize), devicePixelRatioF()));
+    toolkit::builtControl(this, Icon)->setPicture([icon](qreal ratio) {
+        return icon.pixmap(QSize(IconSize, IconSize), ratio);
+    });
     toolkit::connectGuarded(m_desktop, toolkit::builtControl(this, WebLink),
                             &toolkit::Label::clicked, this, &AboutWindow::openWebLink);
 }

@@ -2,38 +2,44 @@
 // SPDX-License-Identifier: MIT
 #include "picture.h"
 
-#include "twips.h"
-
 #include <QMouseEvent>
+#include <QPaintEngine>
+#include <QPainter>
 
 #include <utility>
 
 namespace toolkit {
 
-Picture::Picture(float left, float top, QWidget *parent) : QLabel(parent)
+Picture::Picture(const TwipRect &place, QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::NoFocus);
-    setScaledContents(false);
-    move(twips::toPixels(left), twips::toPixels(top));
+    setGeometry(twips::toPixels(place));
 }
 
-void Picture::setPicture(const QPixmap &picture)
+void Picture::setPicture(Source source)
 {
-    setPixmap(picture);
-    resize(picture.deviceIndependentSize().toSize());
+    m_source = std::move(source);
+    if (isVisible())
+        resize(pixmap().deviceIndependentSize().toSize());
+    update();
 }
 
-void Picture::setPictureOnShow(std::function<QPixmap()> load)
+QPixmap Picture::pixmap() const
 {
-    m_load = std::move(load);
+    return m_source ? m_source(devicePixelRatioF()) : QPixmap();
 }
 
-void Picture::showEvent(QShowEvent *event)
+void Picture::paintEvent(QPaintEvent *)
 {
-    if (m_load)
-        setPicture(std::exchange(m_load, nullptr)());
-    QLabel::showEvent(event);
+    if (!m_source)
+        return;
+    QPainter painter(this);
+    // The ratio of what is painted on: the window's on its screen, or that of a grab.
+    const QPixmap picture = m_source(painter.paintEngine()->paintDevice()->devicePixelRatioF());
+    if (size() != picture.deviceIndependentSize().toSize())
+        resize(picture.deviceIndependentSize().toSize());
+    painter.drawPixmap(0, 0, picture);
 }
 
 void Picture::mousePressEvent(QMouseEvent *event)

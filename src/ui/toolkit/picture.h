@@ -2,34 +2,41 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QLabel>
+#include "twips.h"
+
 #include <QPixmap>
+#include <QWidget>
 
 #include <functional>
 
 namespace toolkit {
 
-// A picture shown at its own size, never stretched, with its top-left corner in twips. Clicks
-// on it stop at it and do nothing.
-class Picture : public QLabel {
+// A picture shown at its own size, never stretched, with its top-left corner in twips; its
+// place in the design has the picture's size. Clicks on it stop at it and do nothing.
+class Picture : public QWidget {
     Q_OBJECT
 
 public:
-    Picture(float left, float top, QWidget *parent);
+    // The picture drawn on a device of a given pixel ratio: the sharper one where the ratio
+    // is above 1. Asked whenever the picture is drawn, so that it follows the window to a
+    // screen of another ratio; each source shares what it has read.
+    using Source = std::function<QPixmap(qreal devicePixelRatio)>;
 
-    // Shares `picture` (no copy of its pixels) and takes its size.
-    void setPicture(const QPixmap &picture);
-    // Takes the picture, and its size, from `load` when first shown, for a picture that starts
-    // hidden: its decoding stays off the way to the window's first frame.
-    void setPictureOnShow(std::function<QPixmap()> load);
+    Picture(const TwipRect &place, QWidget *parent);
+
+    // Shows the picture of `source`, first read when it is first drawn (a picture that starts
+    // hidden costs nothing on the way to the window's first frame), and takes its size.
+    void setPicture(Source source);
+    // The picture as drawn on this widget's screen; null before setPicture().
+    QPixmap pixmap() const;
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    std::function<QPixmap()> m_load;
+    Source m_source;
 };
 
 } // namespace toolkit
