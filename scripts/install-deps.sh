@@ -18,8 +18,8 @@ play=(
     qt6-translations-l10n
     # the game-over sound: the desktop's sound theme through libcanberra and the sound server
     libcanberra-dev libcanberra0 libcanberra-pulse sound-theme-freedesktop
-    # fonts that stand in for "MS Sans Serif" and "Comic Sans MS"
-    fonts-liberation2 fonts-comic-neue fonts-dejavu-core fontconfig
+    # fonts that stand in for "MS Sans Serif" and "Comic Sans MS", and emoji in colour in names
+    fonts-liberation2 fonts-comic-neue fonts-dejavu-core fontconfig fonts-noto-color-emoji
 )
 test=(
     # Debian's build flags, and the package tools

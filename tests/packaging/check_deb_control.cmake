@@ -65,11 +65,12 @@ if(control MATCHES "\nDescription: [^\n]*\n( [^\n]*\n)*[^\n]*&[a-z]+;")
     fail("Description holds an escaped character entity instead of the character")
 endif()
 
-# Native Wayland through Qt's platform plugin and the game-over sound's theme, wanted but not
+# Native Wayland, the game-over sound's theme, Qt's own texts and colour emoji: wanted, not
 # needed.
 field(Recommends recommends)
-if(NOT recommends STREQUAL "qt6-wayland, libcanberra-pulse, sound-theme-freedesktop, qt6-translations-l10n")
-    fail("Recommends is '${recommends}', expected 'qt6-wayland, libcanberra-pulse, sound-theme-freedesktop, qt6-translations-l10n'")
+set(expected "qt6-wayland, libcanberra-pulse, sound-theme-freedesktop, qt6-translations-l10n, fonts-noto-color-emoji")
+if(NOT recommends STREQUAL expected)
+    fail("Recommends is '${recommends}', expected '${expected}'")
 endif()
 
 field(Installed-Size installed_size)

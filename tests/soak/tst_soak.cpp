@@ -204,19 +204,18 @@ QString SoakTest::brokenRule()
                               !timer->isActive() && period == 1000;
         live += alive ? 1 : 0;
         if (!(idle ? unplayed : dead || alive))
-            return QStringLiteral("cell %1 shows \"%2\"%3, timer %4 ms%5")
+            return QStringLiteral("cell %1: \"%2\", enabled %3, timer %4 ms, running %5")
                 .arg(i)
-                .arg(text, QLatin1String(button->isEnabled() ? "" : " disabled"))
+                .arg(text)
+                .arg(button->isEnabled())
                 .arg(period)
-                .arg(QLatin1String(timer->isActive() ? " running" : " stopped"));
+                .arg(timer->isActive());
     }
-    if (running == over || (running && live == 0) || (over && live > 0)) {
-        if (!idle)
-            return QStringLiteral("%1 live cells with%2 the play picture and with%3 the "
-                                  "game-over label")
-                .arg(live)
-                .arg(QLatin1String(running ? "" : "out"), QLatin1String(over ? "" : "out"));
-    }
+    if (!idle && (running == over || (running ? live == 0 : live > 0)))
+        return QStringLiteral("%1 live cells, play picture %2, game-over label %3")
+            .arg(live)
+            .arg(running)
+            .arg(over);
     const QString line = mainControl<Label>("scoreLine")->text();
     const QString prefix = QCoreApplication::translate("Board", "S c o r e : ");
     const int score = line.mid(prefix.size()).toInt();

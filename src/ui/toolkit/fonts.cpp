@@ -9,10 +9,11 @@ namespace toolkit::fonts {
 void installSubstitutes()
 {
     // Explicit substitutes keep the result from depending on fontconfig's generic fallback,
-    // which picks whatever sans face the machine happens to have.
+    // which picks whatever sans face the machine happens to have. Emoji in players' names come
+    // from the colour emoji font, ahead of DejaVu Sans and its plain black ones.
     QFont::insertSubstitutions(QString::fromLatin1(SansSerif),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                QStringLiteral("DejaVu Sans")});
+                                QStringLiteral("Noto Color Emoji"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QString::fromLatin1(Comic),
                                {QStringLiteral("Comic Neue"), QStringLiteral("Comic Relief"),
                                 QStringLiteral("DejaVu Sans")});
