@@ -3,12 +3,11 @@
 #include "application.h"
 
 #include "appinfo.h"
+#include "guard.h"
 #include "language/language.h"
 #include "mainwindow.h"
 #include "process.h"
 #include "scores/scorekeeper.h"
-
-#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -70,12 +69,17 @@ private:
             s_heldBack.append({type, QByteArray(context.category), text});
             return;
         }
-        // The first warning says what failed ("could not connect to display").
+        // The first warning says what failed: "could not connect to display", or no plug-in of
+        // the name QT_QPA_PLATFORM gives.
         const QString cause = s_heldBack.isEmpty() ? text.section(QLatin1Char('\n'), 0, 0)
                                                    : s_heldBack.first().text.trimmed();
+        const bool unknownPlugIn =
+            cause.startsWith(QLatin1String("Could not find the Qt platform plugin"));
         std::fprintf(stderr,
-                     "%s: fatal error: no display to open the window on (%s); set DISPLAY or "
-                     "WAYLAND_DISPLAY, or start it under xvfb-run\n",
+                     unknownPlugIn ? "%s: fatal error: no such window system plug-in (%s); "
+                                     "QT_QPA_PLATFORM may name xcb or wayland\n"
+                                   : "%s: fatal error: no display to open the window on (%s); "
+                                     "set DISPLAY or WAYLAND_DISPLAY\n",
                      AppInfo::DisplayName, qUtf8Printable(cause));
         std::fflush(stderr);
         std::_Exit(toolkit::Desktop::FatalErrorStatus);
@@ -88,10 +92,10 @@ private:
 
 } // namespace
 
-// The language of the whole run is chosen once, from the user's interface languages; English
-// needs no translation.
+// The language of the whole run is chosen once, from the user's environment as gettext reads
+// it; English needs no translation.
 Application::Application(int &argc, char **argv)
-    : Application(argc, argv, programLanguage(QLocale::system().uiLanguages()))
+    : Application(argc, argv, programLanguage(messageLanguages()))
 {
 }
 
@@ -109,6 +113,8 @@ Application::Application(int &argc, char **argv, const QString &language)
     m_scores = std::make_unique<ScoreKeeper>(ScoreFile::defaultPath());
     if (loadTranslation(m_translator, language))
         installTranslator(&m_translator);
+    toolkit::connectGuarded(m_desktop, &m_endSignals, &toolkit::EndSignals::arrived, this,
+                            [this] { m_desktop.endProgram(0); });
 }
 
 Application::~Application() = default;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "desktop.h"
+#include "endsignals.h"
 #include "pictures.h"
 
 #include <QApplication>
@@ -15,7 +16,8 @@ class ScoreKeeper;
 
 // The application: it makes what the windows use for the whole run (the desktop's services,
 // the pictures, the score file's keeper, the translation) and hands it to them. An error that
-// escapes every handler ends the program through the backstop that it installs.
+// escapes every handler ends the program through the backstop that it installs; SIGTERM,
+// SIGHUP and SIGINT end it as its quit command does.
 class Application : public QApplication {
     Q_OBJECT
 
@@ -35,6 +37,7 @@ private:
     toolkit::PictureStore m_pictures;
     std::unique_ptr<ScoreKeeper> m_scores; // made once the application has its name
     QTranslator m_translator;
+    toolkit::EndSignals m_endSignals; // a logout or Ctrl+C ends the game as its quit does
 };
 
 // The whole program: connects to the window system, then runs the game. Where no window can be

@@ -8,6 +8,8 @@
 #include <QPixmapCache>
 #include <QThreadPool>
 
+#include <csignal>
+
 namespace toolkit::process {
 
 void prepare()
@@ -17,6 +19,10 @@ void prepare()
     // The raster painter fills larger shapes on pool threads, which would otherwise each wake
     // up once, 30 s after the last painting, only to end: an idle window should not wake.
     QThreadPool::globalInstance()->setExpiryTimeout(-1);
+    // A file-size limit the player set (ulimit -f) makes a write past it fail with EFBIG,
+    // which the score file and the sound handle, instead of killing the game: the sound
+    // server's library makes a 64 MiB shared-memory file at the first sound.
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 void dropCachedDrawings()

@@ -7,7 +7,8 @@
 namespace toolkit::process {
 
 // Before the first window: the faces that stand in for the design's fonts, what screen readers
-// are told of labels, and the painter's threads kept for the whole run.
+// are told of labels, the painter's threads kept for the whole run, and no end of the process
+// at a file-size limit.
 void prepare();
 
 // Qt's cache of drawings (the icon, the style's buttons) would wake the idle program 30 s after

@@ -16,6 +16,8 @@
 #include <mutex>
 #include <thread>
 
+#include <sys/resource.h>
+
 namespace toolkit {
 
 namespace detail {
@@ -69,6 +71,7 @@ public:
 
 private:
     static constexpr std::chrono::milliseconds StopWait{300};
+    static constexpr rlim_t SharedMemoryBytes = 64 * 1024 * 1024;
 
     static void run(Shared &shared)
     {
@@ -106,6 +109,13 @@ private:
     {
         if (context)
             return true;
+        // The sound server's library sets up 64 MiB of shared memory as it connects; under a
+        // smaller file-size limit (ulimit -f) that fails, and it says so on stderr. The sound
+        // fails quietly instead.
+        rlimit limit{};
+        if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+            limit.rlim_cur < SharedMemoryBytes)
+            return false;
         if (ca_context_create(&context) != CA_SUCCESS) {
             context = nullptr;
             return false;
