@@ -10,6 +10,7 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -142,7 +143,9 @@ private Q_SLOTS:
     void aSaveCutShortKeepsTheOldFile();
     void anUnreadableFileIsLeftAlone();
     void aTakenLockIsWaitedForOffTheCallersThread();
-    void aLockNobodyCanRemoveFailsAtOnce();
+    void lockProblemsEndASaveAtOnce_data();
+    void lockProblemsEndASaveAtOnce();
+    void theDataFolderFollowsTheXdgRules();
     void killedWhileSavingLeavesAWholeFile();
     void twoCopiesKeepEachOthersResults();
 
@@ -194,13 +197,15 @@ void ScoresTest::namesAreCleaned_data()
                                         << "שלום";
     QTest::newRow("controls removed") << "Ja\u0007na\u001b"
                                       << "Jana";
-    QTest::newRow("line breaks become blanks") << "Jana\nNová\r\nx"
-                                               << "Jana Nová  x";
+    QTest::newRow("line breaks become blanks") << "Jana\nNová\r\nx\u2028y\u2029z"
+                                               << "Jana Nová  x y z";
     QTest::newRow("only blanks") << " \t\n "
                                  << "";
     QTest::newRow("33 cut to 32") << QString(33, QLatin1Char('a')) << QString(32, QLatin1Char('a'));
     QTest::newRow("emoji never halved") << emoji.repeated(40) << emoji.repeated(32);
     QTest::newRow("accent stays with its letter") << accented.repeated(40) << accented.repeated(32);
+    QTest::newRow("eight code points a letter") << "Z" + QString(400, QChar(0x0301)) + "a"
+                                                << "Z" + QString(7, QChar(0x0301)) + "a";
     QTest::newRow("direction controls go") << "\u2069\u202EEve\u202C \u2066Ann\u2069\u200F"
                                            << "Eve Ann";
     QTest::newRow("only an invisible space") << "\u200B"
@@ -371,14 +376,56 @@ void ScoresTest::aTakenLockIsWaitedForOffTheCallersThread()
     QVERIFY(file.load() == ScoreFile::Status::Ok && names(file.table()) == QStringList{"Jana"});
 }
 
-void ScoresTest::aLockNobodyCanRemoveFailsAtOnce()
+void ScoresTest::lockProblemsEndASaveAtOnce_data()
 {
-    // A folder in the lock's place. One try of the lock and no wait: NotSaved, not Busy, the
-    // status the keeper would go on trying for ScoreKeeper::LockWait.
-    QVERIFY(QDir().mkpath(path() + QStringLiteral(".lock")));
-    ScoreFile file(path());
-    QCOMPARE(file.add(entry("Jana", 120), "Jana"), ScoreFile::Status::NotSaved);
-    QVERIFY(file.hasUnsaved());
+    QTest::addColumn<QString>("lock"); // what stands in the lock's place
+    QTest::addColumn<int>("added");    // the status of a save
+    QTest::newRow("stale and read-only") << "stale" << int(ScoreFile::Status::Ok);
+    QTest::newRow("a folder") << "folder" << int(ScoreFile::Status::NotSaved);
+    QTest::newRow("a FIFO") << "fifo" << int(ScoreFile::Status::NotSaved);
+}
+
+// As an ordinary user, for whom a read-only lock cannot be opened for writing. No wait, for
+// what nobody is about to remove: NotSaved, not Busy, and the lock named on stderr.
+void ScoresTest::lockProblemsEndASaveAtOnce()
+{
+    QFETCH(QString, lock);
+    QFETCH(int, added);
+    const QByteArray folder = QFile::encodeName(QFileInfo(path()).path());
+    const QByteArray lockPath = QFile::encodeName(path()) + ".lock";
+    QVERIFY(QDir().mkpath(folder) && ::chmod(QFile::encodeName(m_dir->path()), 0755) == 0 &&
+            ::chmod(folder, 0777) == 0);
+    if (lock == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(lockPath));
+    else if (lock == QLatin1String("fifo"))
+        QVERIFY(::mkfifo(lockPath, 0666) == 0);
+    else { // of a process that no longer runs, here
+        QFile stale(QFile::decodeName(lockPath));
+        QVERIFY(stale.open(QIODevice::WriteOnly) &&
+                stale.write("2147483000\nkaludnik\n" + QSysInfo::machineHostName().toUtf8() +
+                            "\n") > 0);
+        stale.close();
+        QVERIFY(::chmod(lockPath, 0444) == 0);
+    }
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--add-as-nobody"), path()});
+    QVERIFY2(child.waitForFinished(60000), "a save waits for ever");
+    QCOMPARE(child.readAllStandardOutput().split(' ').value(1).toInt(), added);
+    QCOMPARE(child.readAllStandardError().contains(lockPath), lock != QLatin1String("stale"));
+}
+
+void ScoresTest::theDataFolderFollowsTheXdgRules()
+{
+    qputenv("XDG_DATA_HOME", "relative/data"); // ignored, as relative
+    QCOMPARE(ScoreFile::defaultPath(),
+             QFile::encodeName(QDir::homePath()) + "/.local/share/kaludnik/scores.json");
+    // A folder named in Latin-1, not UTF-8, is the folder of those bytes.
+    const QByteArray latin1 = QFile::encodeName(m_dir->path()) + "/\xe9t\xe9";
+    qputenv("XDG_DATA_HOME", latin1);
+    ScoreFile file(ScoreFile::defaultPath());
+    QCOMPARE(file.add(entry("Jana", 120), "Jana"), ScoreFile::Status::Ok);
+    QVERIFY(::access(latin1 + "/kaludnik/scores.json", F_OK) == 0);
 }
 
 void ScoresTest::killedWhileSavingLeavesAWholeFile()

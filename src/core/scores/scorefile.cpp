@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "scorefile.h"
 
+#include "appinfo.h"
 #include "board/board.h"
 
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QJsonObject>
 #include <QLockFile>
 #include <QRandomGenerator>
-#include <QStandardPaths>
 #include <QSysInfo>
 
 #include <algorithm>
@@ -23,6 +23,7 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -116,8 +117,7 @@ bool replaceWhole(const QString &path, const QByteArray &bytes)
 
 // After QLockFile::tryLock() failed, which removes a lock whose owner is gone wherever it can:
 // whether the lock is held by a copy of the game that is saving, or is about to be, and so
-// worth waiting for. A lock nobody can remove (read-only, a folder in its place) is not: every
-// save would wait for it in vain.
+// worth waiting for.
 bool heldByAnotherCopy(const QLockFile &lock)
 {
     qint64 pid = 0;
@@ -132,14 +132,95 @@ bool heldByAnotherCopy(const QLockFile &lock)
            qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) <= StaleLockMs;
 }
 
+// A lock that no living copy of the game holds, taken away, whatever the lock file's own mode:
+// QLockFile removes it only where it can open it for writing. QLockFile's owner holds an
+// advisory lock on its lock file for as long as it lives, so one that can be locked, and is
+// still the file that was examined, is nobody's.
+bool removeStaleLock(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return errno == EACCES && ::unlink(name.constData()) == 0; // not even readable
+    struct stat opened {};
+    struct stat named {};
+    const bool removed = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+                         ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+                         ::stat(name.constData(), &named) == 0 && named.st_ino == opened.st_ino &&
+                         named.st_dev == opened.st_dev && ::unlink(name.constData()) == 0;
+    ::close(fd);
+    return removed;
+}
+
+enum class Lock { Taken, Busy, Blocked };
+
+// Takes the lock beside the table, at once or not at all. What stands in its place and is not a
+// regular file (a FIFO, a folder, a device) is never opened, as reading a FIFO would wait for
+// a writer for ever: it blocks every save, and is named on stderr for whoever can remove it.
+Lock takeLock(QLockFile &lock)
+{
+    struct stat found {};
+    if (::lstat(QFile::encodeName(lock.fileName()).constData(), &found) == 0 &&
+        !S_ISREG(found.st_mode)) {
+        qWarning("%s: the score file's lock %s is not a file; results are not saved",
+                 AppInfo::DisplayName, qUtf8Printable(lock.fileName()));
+        return Lock::Blocked;
+    }
+    if (lock.tryLock(0))
+        return Lock::Taken;
+    if (lock.error() != QLockFile::LockFailedError)
+        return Lock::Blocked;
+    if (heldByAnotherCopy(lock))
+        return Lock::Busy;
+    return removeStaleLock(lock.fileName()) && lock.tryLock(0) ? Lock::Taken : Lock::Blocked;
+}
+
+// Makes the folders of `path`, the bytes of a name, as `mkdir -p` does.
+void makeFolders(const QByteArray &path)
+{
+    for (qsizetype slash = path.indexOf('/', 1); slash != -1; slash = path.indexOf('/', slash + 1))
+        ::mkdir(path.left(slash).constData(), 0777);
+    ::mkdir(path.constData(), 0777);
+}
+
 } // namespace
 
-ScoreFile::ScoreFile(const QString &path) : m_path(path) {}
+ScoreFile::ScoreFile(const QByteArray &nativePath) : m_nativePath(nativePath) {}
 
-QString ScoreFile::defaultPath()
+ScoreFile::ScoreFile(const QString &path) : ScoreFile(QFile::encodeName(path)) {}
+
+ScoreFile::~ScoreFile()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/scores.json");
+    if (m_folder >= 0)
+        ::close(m_folder);
+}
+
+QByteArray ScoreFile::defaultPath()
+{
+    // As the XDG base directory rules have it: a relative XDG_DATA_HOME is ignored. Its bytes
+    // are kept as they are, whatever their encoding.
+    QByteArray data = qgetenv("XDG_DATA_HOME");
+    if (!data.startsWith('/'))
+        data = QFile::encodeName(QDir::homePath()) + "/.local/share";
+    return data + '/' + AppInfo::Executable + "/scores.json";
+}
+
+void ScoreFile::reach(bool create)
+{
+    if (m_folder >= 0)
+        ::close(std::exchange(m_folder, -1));
+    m_path = QFile::decodeName(m_nativePath);
+    if (QFile::encodeName(m_path) == m_nativePath)
+        return;
+    // Qt names files in UTF-8. A folder whose name is not (an older system's Latin-1 home) is
+    // reached through a handle on its bytes, opened afresh for each use.
+    const qsizetype slash = m_nativePath.lastIndexOf('/');
+    const QByteArray folder = m_nativePath.left(slash);
+    if (create)
+        makeFolders(folder);
+    m_folder = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    m_path = QStringLiteral("/proc/self/fd/%1/").arg(m_folder) +
+             QFile::decodeName(m_nativePath.mid(slash + 1));
 }
 
 ScoreFile::ReadResult ScoreFile::read(Contents &contents) const
@@ -258,6 +339,7 @@ ScoreFile::Status ScoreFile::load()
     // another copy of the game may be putting a whole table in its place right now, and that
     // one must not go aside. A copy that holds the lock sets it aside itself if it has to;
     // until then this run keeps the table it has.
+    reach(false);
     QLockFile lock(m_path + QStringLiteral(".lock"));
     lock.setStaleLockTime(StaleLockMs);
     for (bool locked = false;; locked = true) {
@@ -276,7 +358,7 @@ ScoreFile::Status ScoreFile::load()
         }
         if (locked)
             break;
-        if (!lock.tryLock(0))
+        if (takeLock(lock) != Lock::Taken)
             return Status::Ok;
     }
     // Never overwritten silently: set aside, or, where even that fails, left alone until a
@@ -331,14 +413,18 @@ ScoreFile::Status ScoreFile::retry()
 
 ScoreFile::Status ScoreFile::mergeAndWrite()
 {
+    reach(true);
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         return Status::NotSaved;
     QLockFile lock(m_path + QStringLiteral(".lock"));
     lock.setStaleLockTime(StaleLockMs);
-    if (!lock.tryLock(0)) {
-        return lock.error() == QLockFile::LockFailedError && heldByAnotherCopy(lock)
-                   ? Status::Busy
-                   : Status::NotSaved;
+    switch (takeLock(lock)) {
+    case Lock::Taken:
+        break;
+    case Lock::Busy:
+        return Status::Busy;
+    case Lock::Blocked:
+        return Status::NotSaved;
     }
 
     removeLeftovers();

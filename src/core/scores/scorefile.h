@@ -31,10 +31,16 @@ public:
         Busy,       // another copy of the game is saving; the results wait in memory
     };
 
+    // The table at `nativePath`, the bytes of its name.
+    explicit ScoreFile(const QByteArray &nativePath);
     explicit ScoreFile(const QString &path);
+    ~ScoreFile();
+    ScoreFile(const ScoreFile &) = delete;
+    ScoreFile &operator=(const ScoreFile &) = delete;
 
-    // Where the game keeps it: scores.json in the program's data folder.
-    static QString defaultPath();
+    // Where the game keeps it: scores.json in the program's data folder, kaludnik in
+    // $XDG_DATA_HOME, or in ~/.local/share where that is unset, empty or relative.
+    static QByteArray defaultPath();
 
     // Reads the table afresh, with the results of this run that wait to be written. A missing
     // file is an empty table; a file that cannot be read leaves the table as it was.
@@ -61,6 +67,9 @@ private:
     };
     enum class ReadResult { Read, Missing, Unusable, Unreadable, Blocked };
 
+    // Names the table as Qt's file functions take it, in m_path, for the disk work of one call;
+    // `create` makes the folder where it is missing.
+    void reach(bool create);
     ReadResult read(Contents &contents) const;
     // This run's unwritten results and names, put into `table`.
     void withThisRun(ScoreTable &table) const;
@@ -71,7 +80,9 @@ private:
     void removeLeftovers() const;
     Status mergeAndWrite();
 
+    QByteArray m_nativePath;
     QString m_path;
+    int m_folder = -1; // a handle on a folder that Qt cannot name, while in use
     ScoreTable m_table;
     QString m_lastName;
     QList<ScoreEntry> m_unsaved;

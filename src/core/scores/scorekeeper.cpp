@@ -3,6 +3,7 @@
 #include "scorekeeper.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QList>
 #include <QThread>
 #include <QTimer>
@@ -23,7 +24,7 @@ class ScoreWorker : public QObject {
     Q_OBJECT
 
 public:
-    ScoreWorker(const QString &path, std::chrono::milliseconds lockWait)
+    ScoreWorker(const QByteArray &path, std::chrono::milliseconds lockWait)
         : m_file(path), m_lockWait(lockWait), m_retryTimer(new QTimer(this))
     {
         m_retryTimer->setSingleShot(true);
@@ -123,7 +124,13 @@ private:
     std::optional<QDeadlineTimer> m_giveUpAt;
 };
 
-ScoreKeeper::ScoreKeeper(const QString &path, std::chrono::milliseconds lockWait, QObject *parent)
+ScoreKeeper::ScoreKeeper(const QString &path, std::chrono::milliseconds lockWait)
+    : ScoreKeeper(QFile::encodeName(path), lockWait)
+{
+}
+
+ScoreKeeper::ScoreKeeper(const QByteArray &path, std::chrono::milliseconds lockWait,
+                         QObject *parent)
     : QObject(parent), m_thread(new QThread), m_worker(new ScoreWorker(path, lockWait))
 {
     m_thread->setObjectName(QStringLiteral("scores"));

@@ -40,8 +40,10 @@ public:
     // How long the keeper's end gives a save still under way.
     static constexpr std::chrono::milliseconds FinishWait{1000};
 
-    explicit ScoreKeeper(const QString &path, std::chrono::milliseconds lockWait = LockWait,
+    // The file at `path`, the bytes of its name (ScoreFile).
+    explicit ScoreKeeper(const QByteArray &path, std::chrono::milliseconds lockWait = LockWait,
                          QObject *parent = nullptr);
+    explicit ScoreKeeper(const QString &path, std::chrono::milliseconds lockWait = LockWait);
     // Gives a save under way at most FinishWait to end. The file is whole either way: the old
     // one stays until the new one is renamed over it.
     ~ScoreKeeper() override;
