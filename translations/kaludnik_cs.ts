@@ -138,8 +138,8 @@
         <translation>Výsledek se nepodařilo uložit; OK to zkusí znovu.</translation>
     </message>
     <message>
-        <source>Other games scored higher meanwhile; this one did not fit.</source>
-        <translation>Jiné hry mezitím skórovaly výš; tento výsledek se nevešel.</translation>
+        <source>Other games scored as high or higher meanwhile; this one did not fit.</source>
+        <translation>Jiné hry mezitím skórovaly stejně nebo výš; tento výsledek se nevešel.</translation>
     </message>
     <message>
         <source>Score</source>

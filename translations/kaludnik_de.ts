@@ -138,8 +138,8 @@
         <translation>Speichern fehlgeschlagen; OK versucht es noch einmal.</translation>
     </message>
     <message>
-        <source>Other games scored higher meanwhile; this one did not fit.</source>
-        <translation>Andere Spiele waren inzwischen besser; dieses fiel heraus.</translation>
+        <source>Other games scored as high or higher meanwhile; this one did not fit.</source>
+        <translation>Andere Spiele waren inzwischen gleich gut oder besser; dieses fiel heraus.</translation>
     </message>
     <message>
         <source>Score</source>

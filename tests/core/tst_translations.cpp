@@ -75,6 +75,8 @@ private Q_SLOTS:
     void everyLanguageHasEveryMessage();
     void languageChoice_data();
     void languageChoice();
+    void languagesFromTheEnvironment_data();
+    void languagesFromTheEnvironment();
     void everyTranslationIsBuiltIn();
 };
 
@@ -135,6 +137,32 @@ void TranslationsTest::languageChoice()
     QFETCH(QStringList, uiLanguages);
     QFETCH(QString, expected);
     QCOMPARE(chooseLanguage(uiLanguages, {QStringLiteral("cs"), QStringLiteral("de")}), expected);
+}
+
+void TranslationsTest::languagesFromTheEnvironment_data()
+{
+    // LANGUAGE, LC_ALL, LC_MESSAGES and LANG, as gettext reads them, and the language chosen.
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("LANGUAGE first") << QStringList{"cs", "", "", "de_DE.UTF-8"} << "cs";
+    QTest::newRow("in order") << QStringList{"fr:de:cs", "", "", "cs_CZ.UTF-8"} << "de";
+    QTest::newRow("none translated") << QStringList{"xx:zz", "", "", "de_DE.UTF-8"} << "en";
+    QTest::newRow("no LANGUAGE") << QStringList{"", "", "de_AT.UTF-8", "cs_CZ"} << "de";
+    QTest::newRow("LC_ALL over LANG") << QStringList{"", "cs_CZ.UTF-8", "", "de_DE"} << "cs";
+    QTest::newRow("C locale") << QStringList{"de", "C", "", "cs_CZ.UTF-8"} << "en";
+    QTest::newRow("POSIX locale") << QStringList{"cs", "", "POSIX", ""} << "en";
+    QTest::newRow("no locale") << QStringList{"cs", "", "", ""} << "en";
+    QTest::newRow("C.UTF-8 reads it") << QStringList{"cs", "C.UTF-8", "", ""} << "cs";
+}
+
+void TranslationsTest::languagesFromTheEnvironment()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QString, expected);
+    QCOMPARE(chooseLanguage(
+                 messageLanguages(environment[0], environment[1], environment[2], environment[3]),
+                 {QStringLiteral("cs"), QStringLiteral("de")}),
+             expected);
 }
 
 // Every committed translation is built into the program, and loads.

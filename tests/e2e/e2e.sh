@@ -161,5 +161,6 @@ no_display() { # no_display <environment…>: runs the program where it can open
 }
 check "no X display: one line, status 1" no_display QT_QPA_PLATFORM=xcb
 check "no Wayland compositor: one line, status 1" no_display QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=none
+check "an unknown plug-in, said so" eval 'no_display QT_QPA_PLATFORM=bogus && grep -q "no such window system plug-in" "$work/err"'
 
 summary

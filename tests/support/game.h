@@ -10,7 +10,6 @@
 #include "scores/scorekeeper.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QTranslator>
 
 // What the application does for the whole process before its first window, in the language
@@ -20,7 +19,7 @@ public:
     TestProcess()
     {
         toolkit::process::prepare();
-        if (loadTranslation(m_translator, programLanguage(QLocale::system().uiLanguages())))
+        if (loadTranslation(m_translator, programLanguage(messageLanguages())))
             QCoreApplication::installTranslator(&m_translator);
     }
 

@@ -13,6 +13,23 @@ const QString Suffix = QStringLiteral(".qm");
 
 } // namespace
 
+QStringList messageLanguages(const QString &language, const QString &lcAll,
+                             const QString &lcMessages, const QString &lang)
+{
+    const QString locale = !lcAll.isEmpty() ? lcAll : !lcMessages.isEmpty() ? lcMessages : lang;
+    if (locale.isEmpty() || locale == QLatin1String("C") || locale == QLatin1String("POSIX"))
+        return {};
+    if (!language.isEmpty())
+        return language.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    return {locale};
+}
+
+QStringList messageLanguages()
+{
+    return messageLanguages(qEnvironmentVariable("LANGUAGE"), qEnvironmentVariable("LC_ALL"),
+                            qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG"));
+}
+
 QString chooseLanguage(const QStringList &uiLanguages, const QStringList &translated)
 {
     const QString english = QStringLiteral("en");

@@ -10,9 +10,17 @@ class QTranslator;
 // The program's own language is English; the others are those it has translations for, built
 // into it as :/i18n/kaludnik_<language>.qm.
 
-// Of `uiLanguages` in their order (as QLocale::uiLanguages() gives the user's, from LANGUAGE,
-// LC_ALL, LC_MESSAGES and LANG), the first that is English or one of `translated`, as a
-// two-letter code ("cs"); English when none is.
+// The languages that messages are asked in, in order, as gettext reads the environment: the
+// locale of messages is `lcAll`, else `lcMessages`, else `lang` (the first not empty). In the
+// "C" or "POSIX" locale, or none, that is none: English. Otherwise `language` (LANGUAGE), a list
+// separated by colons, names them where it is not empty, and the locale alone where it is.
+QStringList messageLanguages(const QString &language, const QString &lcAll,
+                             const QString &lcMessages, const QString &lang);
+// The same, from the process's environment.
+QStringList messageLanguages();
+
+// Of `uiLanguages` in their order ("cs", "cs-CZ" or "cs_CZ.UTF-8"), the first that is English
+// or one of `translated`, as a two-letter code ("cs"); English when none is.
 QString chooseLanguage(const QStringList &uiLanguages, const QStringList &translated);
 
 // The languages the program has translations for.

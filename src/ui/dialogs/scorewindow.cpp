@@ -87,7 +87,8 @@ QString messageFor(const ScoreKeeper::Answer &answer, bool naming)
     // Stored on the table as it was read at game over; other copies of the game saved better
     // results before it was written, or before it was renamed.
     if (!answer.kept)
-        return ScoreWindow::tr("Other games scored higher meanwhile; this one did not fit.");
+        return ScoreWindow::tr(
+            "Other games scored as high or higher meanwhile; this one did not fit.");
     return {};
 }
 

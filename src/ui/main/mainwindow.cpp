@@ -221,12 +221,15 @@ MainWindow::MainWindow(toolkit::Desktop &desktop, toolkit::PictureStore &picture
     setWindowIcon(pictures.applicationIcon());
     buildControls();
 
-    // The usual desktop keys for a new game and for quitting; help and about have none, as
-    // they are meant to be out of reach while a game runs.
-    auto *newGame = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
+    // The usual desktop keys for a new game and for quitting, from every window of the game
+    // that is not modal (the score window's too); help and about have none, as they are meant
+    // to be out of reach while a game runs.
+    auto *newGame = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this, nullptr, nullptr,
+                                  Qt::ApplicationShortcut);
     toolkit::connectGuarded(m_desktop, newGame, &QShortcut::activated, this,
                             &MainWindow::startNewGame);
-    auto *quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    auto *quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, nullptr, nullptr,
+                               Qt::ApplicationShortcut);
     toolkit::connectGuarded(m_desktop, quit, &QShortcut::activated, this, &MainWindow::quit);
     toolkit::connectGuarded(m_desktop, &m_scores, &ScoreKeeper::answered, this,
                             &MainWindow::takeScoresAnswer);
