@@ -17,7 +17,7 @@ play=(
     # Qt's own texts (menus, message box buttons) in the user's language
     qt6-translations-l10n
     # the game-over sound: the desktop's sound theme through libcanberra and the sound server
-    libcanberra-dev libcanberra0 libcanberra-pulse sound-theme-freedesktop
+    libcanberra-dev libcanberra0 sound-theme-freedesktop
     # fonts that stand in for "MS Sans Serif" and "Comic Sans MS", and emoji in colour in names
     fonts-liberation2 fonts-comic-neue fonts-dejavu-core fontconfig fonts-noto-color-emoji
 )
@@ -40,9 +40,19 @@ test=(
     stress-ng
 )
 
+installed() { dpkg-query -W -f='${Status}\n' "$@" 2>/dev/null | grep -q "install ok installed"; }
+
+# libcanberra's plug-in for the sound server needs one (pulseaudio or pipewire-pulse): it is
+# added where the desktop runs one, so that playing never installs a sound server; the tests
+# bring their own.
 case "${1:-}" in
-play) packages=("${play[@]}") ;;
-test) packages=("${play[@]}" "${test[@]}") ;;
+play)
+    packages=("${play[@]}")
+    if installed pulseaudio || installed pipewire-pulse; then
+        packages+=(libcanberra-pulse)
+    fi
+    ;;
+test) packages=("${play[@]}" "${test[@]}" libcanberra-pulse) ;;
 *)
     echo "usage: $0 play|test" >&2
     exit 2
@@ -51,9 +61,7 @@ esac
 
 missing=()
 for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$p")
-    fi
+    installed "$p" || missing+=("$p")
 done
 
 if [ ${#missing[@]} -eq 0 ]; then

@@ -78,13 +78,15 @@ QString clean(const QString &typed)
     // A tab or a line break becomes the blank it stood for.
     QString spaced = typed;
     for (QChar &c : spaced) {
-        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r') ||
+            c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
             c = QLatin1Char(' ');
     }
     // Whole characters as the reader sees them, each a base with what joins or marks it. One
     // made only of invisible characters goes: it could reorder what follows it (a right-to-left
     // override) or hide a name altogether. A joiner inside an emoji is part of a visible one and
-    // stays.
+    // stays. One with more marks than any writing needs keeps its first ones only, so that a
+    // name stays small on disk as on screen.
     QString kept;
     kept.reserve(spaced.size());
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, spaced);
@@ -92,7 +94,8 @@ QString clean(const QString &typed)
         const QString cluster = spaced.mid(start, end - start);
         const QList<uint> points = cluster.toUcs4();
         if (!std::all_of(points.begin(), points.end(), [](uint c) { return isInvisible(c); }))
-            kept += cluster;
+            kept += QString::fromUcs4(reinterpret_cast<const char32_t *>(points.constData()),
+                                      std::min(points.size(), qsizetype(MaxCodePoints)));
     }
     kept = kept.trimmed();
 

@@ -43,11 +43,12 @@ private:
 
 // What a player typed, made fit to keep: trimmed, without line breaks, controls or invisible
 // format characters (bidirectional controls among them), and at most MaxLength characters, cut
-// between two whole characters (a letter keeps its accents, an emoji its parts). Empty when
-// nothing visible is left.
+// between two whole characters (a letter keeps its accents, an emoji its parts), each of at most
+// MaxCodePoints code points. Empty when nothing visible is left.
 namespace PlayerName {
 
 inline constexpr int MaxLength = 32;
+inline constexpr int MaxCodePoints = 8; // a family emoji takes 7
 
 QString clean(const QString &typed);
 
