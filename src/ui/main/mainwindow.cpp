@@ -43,15 +43,9 @@ constexpr ControlName<Label> AboutCommand{"aboutCommand"};
 constexpr ControlName<Label> QuitCommand{"quitCommand"};
 constexpr ControlName<Label> GameOverLabel{"gameOverLabel"};
 constexpr ControlName<Picture> PlayPicture{"playPicture"};
-constexpr std::array<ControlName<QPushButton>, Board::CellCount> Cells{{{"cell0"},
-                                                                        {"cell1"},
-                                                                        {"cell2"},
-                                                                        {"cell3"},
-                                                                        {"cell4"},
-                                                                        {"cell5"},
-                                                                        {"cell6"},
-                                                                        {"cell7"},
-                                                                        {"cell8"}}};
+constexpr ControlName<QPushButton> Cells[Board::CellCount] = {{"cell0"}, {"cell1"}, {"cell2"},
+                                                              {"cell3"}, {"cell4"}, {"cell5"},
+                                                              {"cell6"}, {"cell7"}, {"cell8"}};
 constexpr ControlName<QPushButton> ScoreWindowButton{"scoreWindowButton"};
 
 constexpr FontSpec CommandFont{fonts::SansSerif, 13.5, true};
@@ -275,7 +269,7 @@ void MainWindow::buildControls()
     m_gameOverLabel->hide();
 
     for (int i = 0; i < Board::CellCount; ++i) {
-        QPushButton *cell = builtControl(this, Cells[std::size_t(i)]);
+        QPushButton *cell = builtControl(this, Cells[i]);
         //: What a screen reader calls a cell: %1 is its row, %2 its column, counted from 1.
         cell->setAccessibleName(tr("Row %1, column %2").arg(i / 3 + 1).arg(i % 3 + 1));
         cell->setAccessibleDescription(cellDescription(i, cell->text()));
