@@ -225,8 +225,7 @@ void runGame(Record &record, int milliseconds)
     QTimer rounds;
     rounds.setTimerType(Qt::PreciseTimer);
     int last = -1;
-    QObject::connect(&rounds, &QTimer::timeout, &window,
-                     [&] { playRound(window, round++, last); });
+    QObject::connect(&rounds, &QTimer::timeout, &window, [&] { playRound(window, round++, last); });
     playRound(window, round++, last);
     rounds.start(RoundMs);
     runEventLoopFor(milliseconds);
