@@ -509,6 +509,7 @@ void MainWindowTest::commandsReadAsButtonsUnlessCovered()
     QAccessibleInterface *newGame = QAccessible::queryAccessibleInterface(view.newGame);
     newGame->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QVERIFY(view.play->isVisible());
+    QVERIFY(QAccessible::queryAccessibleInterface(view.play)->state().invisible); // decoration
 
     // Under the play picture, a command cannot be pressed by speech either.
     QAccessibleInterface *about = QAccessible::queryAccessibleInterface(view.about);

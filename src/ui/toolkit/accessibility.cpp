@@ -3,6 +3,7 @@
 #include "accessibility.h"
 
 #include "label.h"
+#include "picture.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -62,18 +63,36 @@ private:
     }
 };
 
-QAccessibleInterface *labelFactory(const QString &className, QObject *object)
+// A picture is there for its look alone (the background, the dark screen over covered commands,
+// the about window's icon): a screen reader has nothing to read in it, so it does not see it.
+class PictureAccessible : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(Picture *picture) : QAccessibleWidget(picture, QAccessible::Graphic)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
+QAccessibleInterface *factory(const QString &className, QObject *object)
 {
-    if (className != QLatin1String("toolkit::Label"))
-        return nullptr;
-    return new LabelAccessible(static_cast<Label *>(object));
+    if (className == QLatin1String("toolkit::Label"))
+        return new LabelAccessible(static_cast<Label *>(object));
+    if (className == QLatin1String("toolkit::Picture"))
+        return new PictureAccessible(static_cast<Picture *>(object));
+    return nullptr;
 }
 
 } // namespace
 
 void installAccessibility()
 {
-    QAccessible::installFactory(labelFactory);
+    QAccessible::installFactory(factory);
 }
 
 } // namespace toolkit
