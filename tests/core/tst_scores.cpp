@@ -189,36 +189,51 @@ void ScoresTest::namesAreCleaned_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
+    QTest::addColumn<bool>("blank");                    // draws nothing: no result is named so
     const QString emoji = QStringLiteral("\U0001F600"); // one character, two UTF-16 units
     const QString accented = QStringLiteral("e\u0301"); // a letter and its accent
+    // A kiss with skin tones: ten code points, one character.
+    const QString kiss = QStringLiteral("👩🏻\u200D❤️\u200D💋\u200D👨🏼");
     QTest::newRow("trimmed, Czech kept") << "  Řehoř Žluťoučký  "
-                                         << "Řehoř Žluťoučký";
+                                         << "Řehoř Žluťoučký" << false;
     QTest::newRow("right to left kept") << "שלום"
-                                        << "שלום";
+                                        << "שלום" << false;
     QTest::newRow("controls removed") << "Ja\u0007na\u001b"
-                                      << "Jana";
+                                      << "Jana" << false;
     QTest::newRow("line breaks become blanks") << "Jana\nNová\r\nx\u2028y\u2029z"
-                                               << "Jana Nová  x y z";
+                                               << "Jana Nová  x y z" << false;
     QTest::newRow("only blanks") << " \t\n "
-                                 << "";
-    QTest::newRow("33 cut to 32") << QString(33, QLatin1Char('a')) << QString(32, QLatin1Char('a'));
-    QTest::newRow("emoji never halved") << emoji.repeated(40) << emoji.repeated(32);
-    QTest::newRow("accent stays with its letter") << accented.repeated(40) << accented.repeated(32);
-    QTest::newRow("eight code points a letter") << "Z" + QString(400, QChar(0x0301)) + "a"
-                                                << "Z" + QString(7, QChar(0x0301)) + "a";
+                                 << "" << true;
+    QTest::newRow("33 cut to 32") << QString(33, QLatin1Char('a')) << QString(32, QLatin1Char('a'))
+                                  << false;
+    QTest::newRow("emoji never halved") << emoji.repeated(40) << emoji.repeated(32) << false;
+    QTest::newRow("accent stays with its letter")
+        << accented.repeated(40) << accented.repeated(32) << false;
+    QTest::newRow("emoji sequences kept whole") << kiss.repeated(40) << kiss.repeated(32) << false;
+    QTest::newRow("eight marks a letter") << "Z" + QString(400, QChar(0x0301)) + "a"
+                                          << "Z" + QString(8, QChar(0x0301)) + "a" << false;
+    QTest::newRow("an endless chain goes whole")
+        << "a" + QStringLiteral("👩\u200D").repeated(30) + "👩b"
+        << "ab" << false;
     QTest::newRow("direction controls go") << "\u2069\u202EEve\u202C \u2066Ann\u2069\u200F"
-                                           << "Eve Ann";
+                                           << "Eve Ann" << false;
     QTest::newRow("only an invisible space") << "\u200B"
-                                             << "";
+                                             << "" << true;
     QTest::newRow("joiner inside an emoji stays") << "👩\u200D👧 \u00AD\uFEFF"
-                                                  << "👩\u200D👧";
+                                                  << "👩\u200D👧" << false;
+    QTest::newRow("Hangul fillers") << "\u3164\u115F"
+                                    << "\u3164\u115F" << true;
+    QTest::newRow("braille blank") << "\u2800\u3000\u2800"
+                                   << "\u2800\u3000\u2800" << true;
 }
 
 void ScoresTest::namesAreCleaned()
 {
     QFETCH(QString, typed);
     QFETCH(QString, kept);
+    QFETCH(bool, blank);
     QCOMPARE(PlayerName::clean(typed), kept);
+    QCOMPARE(PlayerName::isBlank(kept), blank);
 }
 
 void ScoresTest::unusableFileIsSetAside_data()

@@ -6,6 +6,9 @@
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
+#include <iterator>
+#include <string>
+#include <utility>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -71,6 +74,32 @@ bool isInvisible(char32_t c)
     }
 }
 
+bool isMark(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Unicode's Default_Ignorable_Code_Point (DerivedCoreProperties.txt, Unicode 15).
+bool isDefaultIgnorable(char32_t c)
+{
+    static constexpr std::pair<char32_t, char32_t> Ranges[] = {
+        {0x00AD, 0x00AD},   {0x034F, 0x034F}, {0x061C, 0x061C},   {0x115F, 0x1160},
+        {0x17B4, 0x17B5},   {0x180B, 0x180F}, {0x200B, 0x200F},   {0x202A, 0x202E},
+        {0x2060, 0x206F},   {0x3164, 0x3164}, {0xFE00, 0xFE0F},   {0xFEFF, 0xFEFF},
+        {0xFFA0, 0xFFA0},   {0xFFF0, 0xFFF8}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A},
+        {0xE0000, 0xE0FFF},
+    };
+    return std::any_of(std::begin(Ranges), std::end(Ranges),
+                       [c](const auto &range) { return c >= range.first && c <= range.second; });
+}
+
 } // namespace
 
 QString clean(const QString &typed)
@@ -85,17 +114,23 @@ QString clean(const QString &typed)
     // Whole characters as the reader sees them, each a base with what joins or marks it. One
     // made only of invisible characters goes: it could reorder what follows it (a right-to-left
     // override) or hide a name altogether. A joiner inside an emoji is part of a visible one and
-    // stays. One with more marks than any writing needs keeps its first ones only, so that a
-    // name stays small on disk as on screen.
+    // stays. Marks past the most any writing needs go, so that a name stays small on disk as on
+    // screen; an endless chain of joined pictures goes whole, as no part of it may stand alone.
     QString kept;
     kept.reserve(spaced.size());
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, spaced);
     for (qsizetype start = 0, end; (end = graphemes.toNextBoundary()) != -1; start = end) {
-        const QString cluster = spaced.mid(start, end - start);
-        const QList<uint> points = cluster.toUcs4();
-        if (!std::all_of(points.begin(), points.end(), [](uint c) { return isInvisible(c); }))
-            kept += QString::fromUcs4(reinterpret_cast<const char32_t *>(points.constData()),
-                                      std::min(points.size(), qsizetype(MaxCodePoints)));
+        const QList<uint> points = spaced.mid(start, end - start).toUcs4();
+        if (std::all_of(points.begin(), points.end(), [](uint c) { return isInvisible(c); }))
+            continue;
+        std::u32string character;
+        int marks = 0;
+        for (const uint c : points) {
+            if (!isMark(c) || ++marks <= MaxMarks)
+                character += char32_t(c);
+        }
+        if (qsizetype(character.size()) - std::min(marks, MaxMarks) <= MaxCodePoints)
+            kept += QString::fromStdU32String(character);
     }
     kept = kept.trimmed();
 
@@ -110,15 +145,23 @@ QString clean(const QString &typed)
     return kept.trimmed();
 }
 
+bool isBlank(const QString &name)
+{
+    const QList<uint> points = name.toUcs4();
+    return std::all_of(points.begin(), points.end(), [](uint c) {
+        return QChar::isSpace(c) || isDefaultIgnorable(c) || c == 0x2800; // the braille blank
+    });
+}
+
 QString ofSystemUser()
 {
     if (const passwd *account = ::getpwuid(::getuid())) {
         // The comment field: the full name, then, after commas, the office and telephones.
         const QString fullName =
             clean(QString::fromLocal8Bit(account->pw_gecos).section(QLatin1Char(','), 0, 0));
-        if (!fullName.isEmpty())
+        if (!isBlank(fullName))
             return fullName;
-        if (const QString login = clean(QString::fromLocal8Bit(account->pw_name)); !login.isEmpty())
+        if (const QString login = clean(QString::fromLocal8Bit(account->pw_name)); !isBlank(login))
             return login;
     }
     //: The name a result is stored under where the system names no user.

@@ -42,15 +42,23 @@ private:
 };
 
 // What a player typed, made fit to keep: trimmed, without line breaks, controls or invisible
-// format characters (bidirectional controls among them), and at most MaxLength characters, cut
-// between two whole characters (a letter keeps its accents, an emoji its parts), each of at most
-// MaxCodePoints code points. Empty when nothing visible is left.
+// format characters (bidirectional controls among them), and at most MaxLength characters as the
+// reader sees them, each kept or dropped whole: a letter with its accents, an emoji sequence
+// with all its parts. A character keeps at most MaxMarks combining marks, and one made of more
+// than MaxCodePoints code points besides them goes. Empty when nothing visible is left.
 namespace PlayerName {
 
 inline constexpr int MaxLength = 32;
-inline constexpr int MaxCodePoints = 8; // a family emoji takes 7
+inline constexpr int MaxMarks = 8;
+// The longest emoji sequences take 11: a family of four with their skin tones.
+inline constexpr int MaxCodePoints = 16;
 
 QString clean(const QString &typed);
+
+// Whether `name` draws nothing: only blanks and characters that show no ink (Unicode's
+// White_Space and Default_Ignorable_Code_Point, the Hangul fillers among them, and the braille
+// blank). No result is named so.
+bool isBlank(const QString &name);
 
 // What the system account calls its user: the full name where it is set, else the login name.
 QString ofSystemUser();
