@@ -319,8 +319,12 @@ bool ScoreFile::setAside()
 
 void ScoreFile::withThisRun(ScoreTable &table) const
 {
-    for (auto rename = m_renames.cbegin(); rename != m_renames.cend(); ++rename)
-        table.rename(rename.key(), rename.value());
+    // A renamed row that the file no longer holds goes back in, unless better games took its
+    // place.
+    for (const ScoreEntry &renamed : m_renames) {
+        if (!table.rename(renamed.id, renamed.name))
+            table.insert(renamed);
+    }
     for (const ScoreEntry &entry : m_unsaved)
         table.insert(entry);
 }
@@ -369,11 +373,14 @@ ScoreFile::Status ScoreFile::load()
     return Status::SetAside;
 }
 
-ScoreFile::Status ScoreFile::add(const ScoreEntry &entry, const QString &name)
+ScoreFile::Status ScoreFile::add(ScoreEntry entry, const QString &name)
 {
+    if (entry.id.isEmpty())
+        entry.id = randomLetters(12);
     m_unsaved.append(entry);
     m_table.insert(entry);
     m_lastName = name;
+    m_lastNamedId = entry.id;
     return mergeAndWrite();
 }
 
@@ -384,25 +391,30 @@ ScoreFile::Status ScoreFile::addGame(ScoreEntry game, const QString &fallbackNam
     const Status read = load();
     if (!m_table.qualifies(game.score))
         return read;
-    game.name = m_lastName.isEmpty() ? fallbackName : m_lastName;
+    game.name = PlayerName::isBlank(m_lastName) ? fallbackName : m_lastName;
     game.id = randomLetters(12);
     stored = game;
     const Status written = add(game, game.name);
     return written == Status::Ok ? read : written;
 }
 
-ScoreFile::Status ScoreFile::rename(const QString &id, const QString &name)
+ScoreFile::Status ScoreFile::rename(const ScoreEntry &game, const QString &name)
 {
     // A result not written yet takes the name itself; one in the file is renamed there, in
     // its own row alone, whatever else other copies of the game have written meanwhile.
-    const auto unsaved = std::find_if(m_unsaved.begin(), m_unsaved.end(),
-                                      [&id](const ScoreEntry &entry) { return entry.id == id; });
-    if (unsaved != m_unsaved.end())
+    const auto unsaved =
+        std::find_if(m_unsaved.begin(), m_unsaved.end(),
+                     [&game](const ScoreEntry &entry) { return entry.id == game.id; });
+    if (unsaved != m_unsaved.end()) {
         unsaved->name = name;
-    else
-        m_renames.insert(id, name);
-    m_table.rename(id, name);
+    } else {
+        ScoreEntry renamed = game;
+        renamed.name = name;
+        m_renames.insert(game.id, renamed);
+    }
+    m_table.rename(game.id, name);
     m_lastName = name;
+    m_lastNamedId = game.id;
     return mergeAndWrite();
 }
 
@@ -447,11 +459,15 @@ ScoreFile::Status ScoreFile::mergeAndWrite()
         break;
     }
     withThisRun(merged.table);
-    merged.lastName = m_lastName;
+    // The name given last is kept for the next game only with a row that bears it: a game that
+    // better ones pushed out leaves the last name as the file has it.
+    if (merged.table.find(m_lastNamedId))
+        merged.lastName = m_lastName;
     if (!write(merged))
         return Status::NotSaved;
     m_unsaved.clear();
     m_renames.clear();
     m_table = merged.table;
+    m_lastName = merged.lastName;
     return status;
 }

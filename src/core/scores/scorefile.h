@@ -45,14 +45,17 @@ public:
     // Reads the table afresh, with the results of this run that wait to be written. A missing
     // file is an empty table; a file that cannot be read leaves the table as it was.
     Status load();
-    // Adds a result and writes the table; a result that could not be written stays in the
-    // table of this run and is written with the next successful save.
-    Status add(const ScoreEntry &entry, const QString &name);
+    // Adds a result under `name`, which becomes the last name stored, and writes the table; a
+    // result that could not be written stays in the table of this run and is written with the
+    // next successful save.
+    Status add(ScoreEntry entry, const QString &name);
     // A finished game: read afresh, it is stored at once if it makes the table, under the last
     // name stored or, where none was, `fallbackName`, and `stored` says how; else nothing.
     Status addGame(ScoreEntry game, const QString &fallbackName, std::optional<ScoreEntry> &stored);
-    // Names the row of `id` `name`, here and in the file, and makes it the last name stored.
-    Status rename(const QString &id, const QString &name);
+    // Names the row of `game` `name`, here and in the file, and makes it the last name stored.
+    // A row that is no longer in the file (deleted or replaced meanwhile) is stored again, where
+    // it still makes the table as the file now stands.
+    Status rename(const ScoreEntry &game, const QString &name);
     // Tries again to write the results and names that wait in memory.
     Status retry();
 
@@ -71,7 +74,7 @@ private:
     // `create` makes the folder where it is missing.
     void reach(bool create);
     ReadResult read(Contents &contents) const;
-    // This run's unwritten results and names, put into `table`.
+    // This run's unwritten results and names, put into `table`, where they fit.
     void withThisRun(ScoreTable &table) const;
     // Takes what was read as the table, with this run's unwritten results put in.
     void adopt(const Contents &contents);
@@ -85,6 +88,7 @@ private:
     int m_folder = -1; // a handle on a folder that Qt cannot name, while in use
     ScoreTable m_table;
     QString m_lastName;
+    QString m_lastNamedId; // the row that bears m_lastName: the name is stored only with it
     QList<ScoreEntry> m_unsaved;
-    QHash<QString, QString> m_renames; // of rows written already, by id, to be written
+    QHash<QString, ScoreEntry> m_renames; // rows written already, by id, under their new names
 };

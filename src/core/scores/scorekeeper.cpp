@@ -52,7 +52,7 @@ public:
     void rename(const ScoreEntry &entry, const QString &name)
     {
         m_waiting.append({ScoreKeeper::Request::Rename, entry.id});
-        settle(m_file.rename(entry.id, name));
+        settle(m_file.rename(entry, name));
     }
 
     void retry()
@@ -61,12 +61,12 @@ public:
         settle(m_file.retry());
     }
 
-    // The keeper is going: a save still waiting for the lock gets its last tries until
-    // `deadline`, and the thread ends.
+    // The keeper is going: whatever waits in memory, answered already or not, gets its last
+    // tries while another copy holds the lock, until `deadline`; then the thread ends.
     void finish(QDeadlineTimer deadline)
     {
         m_retryTimer->stop();
-        while (!m_waiting.isEmpty() && m_file.retry() == ScoreFile::Status::Busy &&
+        while (m_file.hasUnsaved() && m_file.retry() == ScoreFile::Status::Busy &&
                !deadline.hasExpired())
             QThread::msleep(
                 ulong(std::min(qint64(RetryInterval.count()), deadline.remainingTime())));

@@ -15,7 +15,8 @@ class ScoreWorker;
 
 // The score file, kept on a thread of its own: reading, waiting for another copy of the game
 // to finish its save, and writing never hold up the thread that asks. Each request returns at
-// once and is answered, in the order asked, by answered() on the keeper's own thread.
+// once and is answered by answered() on the keeper's own thread: a save that waits for the lock
+// is answered once it is written or given up, and requests asked meanwhile are answered first.
 class ScoreKeeper : public QObject {
     Q_OBJECT
 
@@ -37,15 +38,15 @@ public:
     // How long a save waits for another copy of the game to finish its own before it is
     // answered NotSaved; its results then wait for the next request.
     static constexpr std::chrono::milliseconds LockWait{2500};
-    // How long the keeper's end gives a save still under way.
+    // How long the keeper's end gives the results and names that still wait to be written.
     static constexpr std::chrono::milliseconds FinishWait{1000};
 
     // The file at `path`, the bytes of its name (ScoreFile).
     explicit ScoreKeeper(const QByteArray &path, std::chrono::milliseconds lockWait = LockWait,
                          QObject *parent = nullptr);
     explicit ScoreKeeper(const QString &path, std::chrono::milliseconds lockWait = LockWait);
-    // Gives a save under way at most FinishWait to end. The file is whole either way: the old
-    // one stays until the new one is renamed over it.
+    // Gives what still waits to be written its last tries, for at most FinishWait. The file is
+    // whole either way: the old one stays until the new one is renamed over it.
     ~ScoreKeeper() override;
 
     // Reads the file afresh, and tries again to write what waits in memory.
