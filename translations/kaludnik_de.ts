@@ -134,10 +134,6 @@
         <translation>Beschädigte Bestenliste beiseitegelegt; eine neue beginnt.</translation>
     </message>
     <message>
-        <source>The result could not be saved; OK tries again.</source>
-        <translation>Speichern fehlgeschlagen; OK versucht es noch einmal.</translation>
-    </message>
-    <message>
         <source>Other games scored as high or higher meanwhile; this one did not fit.</source>
         <translation>Andere Spiele waren inzwischen gleich gut oder besser; dieses fiel heraus.</translation>
     </message>
@@ -147,13 +143,8 @@
         <translation>Bestenliste</translation>
     </message>
     <message>
-        <source>OK</source>
-        <extracomment>The button that stores the name.</extracomment>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>Close</source>
-        <extracomment>The label that closes the score window.</extracomment>
+        <extracomment>The command that closes the score window, keeping the name in the box.</extracomment>
         <translation>Fertig</translation>
     </message>
     <message>
@@ -177,12 +168,58 @@
     </message>
     <message>
         <source>Your name</source>
-        <extracomment>The hint in the empty name box, and what a screen reader calls the box. It must fit the box, which is short.</extracomment>
+        <extracomment>The hint in the empty name box. It must fit the box, which is short.</extracomment>
         <translation>Dein Name</translation>
     </message>
     <message>
         <source>The result could not be saved; it is tried again each time this window opens.</source>
         <translation>Das Ergebnis konnte nicht gespeichert werden; bei jedem Öffnen dieses Fensters wird es erneut versucht.</translation>
+    </message>
+    <message>
+        <source>your new result</source>
+        <extracomment>What a screen reader adds to the row of the result just stored.</extracomment>
+        <translation>dein neues Ergebnis</translation>
+    </message>
+    <message>
+        <source>1st place</source>
+        <extracomment>The place of the game just stored, in the line &quot;%1 points — %2&quot;.</extracomment>
+        <translation>1. Platz</translation>
+    </message>
+    <message>
+        <source>2nd place</source>
+        <translation>2. Platz</translation>
+    </message>
+    <message>
+        <source>3rd place</source>
+        <translation>3. Platz</translation>
+    </message>
+    <message>
+        <source>4th place</source>
+        <translation>4. Platz</translation>
+    </message>
+    <message>
+        <source>5th place</source>
+        <translation>5. Platz</translation>
+    </message>
+    <message>
+        <source>The result could not be saved; Save name tries again.</source>
+        <extracomment>&quot;Save name&quot; is the button of the score window that stores the name.</extracomment>
+        <translation>Speichern fehlgeschlagen; „Name speichern“ versucht es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>The label over the name box, which screen readers read as the box&apos;s name.</extracomment>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Save name</source>
+        <extracomment>The button that gives the marked row the name in the box; the window stays open.</extracomment>
+        <translation>Name speichern</translation>
+    </message>
+    <message>
+        <source>%1 points — %2</source>
+        <extracomment>The line under the name box after a game that made the table: %1 its score, %2 its place (&quot;1st place&quot;).</extracomment>
+        <translation>%1 Punkte — %2</translation>
     </message>
 </context>
 </TS>

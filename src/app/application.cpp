@@ -111,17 +111,18 @@ Application::Application(int &argc, char **argv, const QString &language)
     setQuitOnLastWindowClosed(false); // the main window's close ends the program
     toolkit::process::prepare();
     m_scores = std::make_unique<ScoreKeeper>(ScoreFile::defaultPath());
-    if (loadTranslation(m_translator, language))
+    if (useLanguage(m_translator, language))
         installTranslator(&m_translator);
-    toolkit::connectGuarded(m_desktop, &m_endSignals, &toolkit::EndSignals::arrived, this,
-                            [this] { m_desktop.endProgram(0); });
 }
 
 Application::~Application() = default;
 
 std::unique_ptr<MainWindow> Application::makeMainWindow()
 {
-    return std::make_unique<MainWindow>(m_desktop, m_pictures, *m_scores);
+    auto window = std::make_unique<MainWindow>(m_desktop, m_pictures, *m_scores);
+    toolkit::connectGuarded(m_desktop, &m_endSignals, &toolkit::EndSignals::arrived, window.get(),
+                            &MainWindow::quit);
+    return window;
 }
 
 int Application::run()

@@ -25,7 +25,8 @@ public:
     Application(int &argc, char **argv);
     ~Application() override;
 
-    // The main window, made with the application's services.
+    // The main window, made with the application's services; the end signals end the program
+    // through it.
     std::unique_ptr<MainWindow> makeMainWindow();
     // Creates and shows the main window, then runs until the program ends.
     int run();
@@ -35,9 +36,11 @@ private:
 
     toolkit::QtDesktop m_desktop;
     toolkit::PictureStore m_pictures;
+    // A logout or Ctrl+C ends the game as its quit does; it outlives the keeper, so that such
+    // a signal never cuts the last save short.
+    toolkit::EndSignals m_endSignals;
     std::unique_ptr<ScoreKeeper> m_scores; // made once the application has its name
     QTranslator m_translator;
-    toolkit::EndSignals m_endSignals; // a logout or Ctrl+C ends the game as its quit does
 };
 
 // The whole program: connects to the window system, then runs the game. Where no window can be

@@ -364,7 +364,7 @@ void SoakTest::typeUnusualText(QLineEdit *box)
 void SoakTest::scoreWindowEvent(ScoreWindow &window)
 {
     auto *nameBox = control<QLineEdit>(&window, "nameBox");
-    auto *closeLabel = control<Label>(&window, "closeLabel");
+    auto *closeCommand = control<Label>(&window, "closeCommand");
     switch (below(10)) {
     case 0:
     case 1:
@@ -384,10 +384,10 @@ void SoakTest::scoreWindowEvent(ScoreWindow &window)
         QTest::keyClick(nameBox, Qt::Key_Delete);
         break;
     case 5:
-        clickIn(&window, control<QPushButton>(&window, "okButton"));
+        clickIn(&window, control<QPushButton>(&window, "saveNameButton"));
         break;
     case 6: { // onto the close label and off it again
-        const QPoint onLabel = closeLabel->mapTo(&window, pointIn(closeLabel));
+        const QPoint onLabel = closeCommand->mapTo(&window, pointIn(closeCommand));
         if (window.rect().contains(onLabel))
             QTest::mouseMove(window.windowHandle(), onLabel);
         QTest::mouseMove(window.windowHandle(), QPoint(below(window.width()), 2));
@@ -397,7 +397,7 @@ void SoakTest::scoreWindowEvent(ScoreWindow &window)
         window.resize(50 + below(800), 50 + below(600));
         break;
     case 8:
-        clickIn(&window, closeLabel);
+        clickIn(&window, closeCommand);
         break;
     default:
         window.close();
@@ -544,7 +544,7 @@ void SoakTest::eachDialogOpensAndClosesAThousandTimes()
         if (!opened || !opened->isVisible())
             return 0;
         if (below(2))
-            clickIn(opened, control<Label>(opened, "closeLabel"));
+            clickIn(opened, control<Label>(opened, "closeCommand"));
         else
             opened->close();
         return 1;

@@ -19,7 +19,7 @@ public:
     TestProcess()
     {
         toolkit::process::prepare();
-        if (loadTranslation(m_translator, programLanguage(messageLanguages())))
+        if (useLanguage(m_translator, programLanguage(messageLanguages())))
             QCoreApplication::installTranslator(&m_translator);
     }
 

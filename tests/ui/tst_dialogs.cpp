@@ -12,11 +12,13 @@
 #include "scores/scorefile.h"
 #include "scorewindow.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLineEdit>
 #include <QLocale>
+#include <QLockFile>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -138,11 +140,11 @@ private Q_SLOTS:
     void scoreWindowLeavesTheMainWindowUsable();
     void scoreWindowControlsKeepTheirPlacesWhenResized();
     void scoreWindowTabOrder();
-    void closeLabelColour_data();
-    void closeLabelColour();
+    void closeCommandColour_data();
+    void closeCommandColour();
     void aGameIsStoredAtOnceAndNamedAtLeisure();
-    void closingOrANewGameKeepsTheResult_data();
-    void closingOrANewGameKeepsTheResult();
+    void everyWayOfClosingKeepsTheTypedName_data();
+    void everyWayOfClosingKeepsTheTypedName();
     void theWindowSaysWhyAResultWasNotKept();
     void scoreTableLinesUpWhateverTheNames();
     void secondOpeningLeavesOneWindow();
@@ -499,23 +501,27 @@ void DialogsTest::scoreWindowTexts()
     QVERIFY2(nameBox->fontMetrics().horizontalAdvance(nameBox->placeholderText()) <
                  nameBox->width() - 8,
              qPrintable(nameBox->placeholderText()));
-    QCOMPARE(control<QPushButton>(&score, "okButton")->text(), ScoreWindow::tr("OK"));
+    const auto *saveNameButton = control<QPushButton>(&score, "saveNameButton");
+    QCOMPARE(saveNameButton->text(), ScoreWindow::tr("Save name"));
+    QVERIFY2(saveNameButton->sizeHint().width() <= saveNameButton->width(),
+             qPrintable(saveNameButton->text()));
     for (int row = 0; row < ScoreWindow::Rows; ++row)
         QCOMPARE(scoreRow(score, row), ScoreWindow::tr("–"));
     QCOMPARE(control<Label>(&score, "messageLine")->text(), QString());
-    // No finished game waits: the name box and OK are disabled, and store nothing.
-    QVERIFY(!nameBox->isEnabled() && !control<QPushButton>(&score, "okButton")->isEnabled());
+    // No finished game waits: the name box and its button are disabled, and store nothing.
+    QVERIFY(!nameBox->isEnabled() && !control<QPushButton>(&score, "saveNameButton")->isEnabled());
     QTest::keyClicks(control<QLineEdit>(&score, "nameBox"), QStringLiteral("Honza"));
-    QTest::mouseClick(control<QPushButton>(&score, "okButton"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&score, "saveNameButton"), Qt::LeftButton);
     QCOMPARE(scoreRow(score, 0), ScoreWindow::tr("–"));
     QVERIFY(!QFile::exists(scorePath()));
-    // The close label's text shows whole in its fixed box.
-    const Label *closeLabel = control<Label>(&score, "closeLabel");
-    QCOMPARE(closeLabel->text(), ScoreWindow::tr("Close"));
-    const QFontMetrics metrics(closeLabel->font());
-    const QRect ink = metrics.tightBoundingRect(closeLabel->text());
-    QVERIFY2(ink.right() < closeLabel->width(), qPrintable(QString::number(ink.right())));
-    QVERIFY2(metrics.ascent() + ink.bottom() < closeLabel->height(),
+    // The close command's text shows whole, and reads as a button.
+    Label *closeCommand = control<Label>(&score, "closeCommand");
+    QCOMPARE(closeCommand->text(), ScoreWindow::tr("Close"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(closeCommand)->role(), QAccessible::Button);
+    const QFontMetrics metrics(closeCommand->font());
+    const QRect ink = metrics.tightBoundingRect(closeCommand->text());
+    QVERIFY2(ink.right() < closeCommand->width(), qPrintable(QString::number(ink.right())));
+    QVERIFY2(metrics.ascent() + ink.bottom() < closeCommand->height(),
              qPrintable(QString::number(metrics.ascent() + ink.bottom())));
 }
 
@@ -540,17 +546,17 @@ void DialogsTest::scoreWindowLeavesTheMainWindowUsable()
 void DialogsTest::scoreWindowControlsKeepTheirPlacesWhenResized()
 {
     ScoreWindow &score = openScoreWindow();
-    const Label *closeLabel = control<Label>(&score, "closeLabel");
-    const QPushButton *okButton = control<QPushButton>(&score, "okButton");
-    const QRect closeLabelPlace = closeLabel->geometry();
-    const QRect okButtonPlace = okButton->geometry();
+    const Label *closeCommand = control<Label>(&score, "closeCommand");
+    const QPushButton *saveNameButton = control<QPushButton>(&score, "saveNameButton");
+    const QRect closeCommandPlace = closeCommand->geometry();
+    const QRect saveNameButtonPlace = saveNameButton->geometry();
     const QSize designed = score.size();
     score.resize(10, 10); // never smaller than designed
     QCOMPARE(score.size(), designed);
     score.resize(500, 320);
     QCOMPARE(score.size(), QSize(500, 320));
-    QCOMPARE(closeLabel->geometry(), closeLabelPlace);
-    QCOMPARE(okButton->geometry(), okButtonPlace);
+    QCOMPARE(closeCommand->geometry(), closeCommandPlace);
+    QCOMPARE(saveNameButton->geometry(), saveNameButtonPlace);
 }
 
 void DialogsTest::scoreWindowTabOrder()
@@ -558,55 +564,59 @@ void DialogsTest::scoreWindowTabOrder()
     QVERIFY(answeredAfter([this] { endGameWithScore(20); }));
     ScoreWindow &score = *findWindow<ScoreWindow>();
     QWidget *nameBox = control<QLineEdit>(&score, "nameBox");
-    QWidget *okButton = control<QPushButton>(&score, "okButton");
+    QWidget *saveNameButton = control<QPushButton>(&score, "saveNameButton");
+    QWidget *closeCommand = control<Label>(&score, "closeCommand");
     nameBox->setFocus();
-    QCOMPARE(QApplication::focusWidget(), nameBox);
-    // The labels take no focus: the focus goes round between the text box and the button.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), okButton);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), nameBox);
+    // The focus goes round the box, the save button and the close command, which Space
+    // presses; the other labels take none.
+    for (QWidget *next : {saveNameButton, closeCommand, nameBox}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    QTest::keyClick(closeCommand, Qt::Key_Space);
+    QVERIFY(!score.isVisible());
 }
 
-void DialogsTest::closeLabelColour_data()
+void DialogsTest::closeCommandColour_data()
 {
-    // Where the pointer goes, one move after the other, and the close label's colour after each.
+    // Where the pointer goes, one move after the other, and the close command's colour after
+    // each.
     QTest::addColumn<QStringList>("path");
     QTest::addColumn<QList<QColor>>("colors");
 
     QTest::newRow("lit and put out by the bare surface")
-        << QStringList{"closeLabel", "surface", "closeLabel"} << QList<QColor>{Red, White, Red};
+        << QStringList{"closeCommand", "surface", "closeCommand"} << QList<QColor>{Red, White, Red};
     QTest::newRow("the other controls leave it as it is")
-        << QStringList{"nameBox", "okButton", "scoreRow0", "closeLabel",
-                       "nameBox", "okButton", "scoreRow2"}
+        << QStringList{"nameBox", "saveNameButton", "scoreRow0", "closeCommand",
+                       "nameBox", "saveNameButton", "scoreRow2"}
         << QList<QColor>{White, White, White, Red, Red, Red, Red};
     QTest::newRow("out of the window and back over the surface")
-        << QStringList{"closeLabel", "outside", "surface"} << QList<QColor>{Red, Red, White};
+        << QStringList{"closeCommand", "outside", "surface"} << QList<QColor>{Red, Red, White};
 }
 
-void DialogsTest::closeLabelColour()
+void DialogsTest::closeCommandColour()
 {
     QFETCH(QStringList, path);
     QFETCH(QList<QColor>, colors);
 
     ScoreWindow &score = openScoreWindow();
-    const Label *closeLabel = control<Label>(&score, "closeLabel");
+    const Label *closeCommand = control<Label>(&score, "closeCommand");
     parkPointer();
-    QCOMPARE(textColor(closeLabel), White);
+    QCOMPARE(textColor(closeCommand), White);
     for (qsizetype step = 0; step < path.size(); ++step) {
         if (path[step] == QLatin1String("outside")) {
             parkPointer();
         } else if (path[step] == QLatin1String("surface")) {
-            // Bare surface just above the close label.
-            const QPoint bare = closeLabel->geometry().center() - QPoint(0, 20);
+            // Bare surface just above the close command.
+            const QPoint bare = closeCommand->geometry().center() - QPoint(0, 20);
             QVERIFY(!score.childAt(bare));
             QTest::mouseMove(&score, bare);
         } else {
             QTest::mouseMove(control<QWidget>(&score, path[step]));
         }
-        QVERIFY2(textColor(closeLabel) == colors[step],
+        QVERIFY2(textColor(closeCommand) == colors[step],
                  qPrintable(path.mid(0, step + 1).join(QStringLiteral(", ")) +
-                            QStringLiteral(": ") + textColor(closeLabel).name()));
+                            QStringLiteral(": ") + textColor(closeCommand).name()));
     }
 }
 
@@ -616,7 +626,7 @@ void DialogsTest::aGameIsStoredAtOnceAndNamedAtLeisure()
     QVERIFY(!findWindow<ScoreWindow>() || !findWindow<ScoreWindow>()->isVisible());
 
     // Stored under the user's name before anything is asked; the window opens with the row
-    // marked and its name selected in the name box.
+    // marked, says what happened, and has its name selected in the name box.
     const QString user = PlayerName::ofSystemUser();
     QVERIFY(answeredAfter([this] { endGameWithScore(20); }));
     ScoreFile file(scorePath());
@@ -627,49 +637,83 @@ void DialogsTest::aGameIsStoredAtOnceAndNamedAtLeisure()
     QCOMPARE(scoreRow(*score, 0), user);
     QCOMPARE(row(*score, 0)->columnText(ScoreRow::Score), QStringLiteral("20"));
     QCOMPARE(row(*score, 0)->palette().color(QPalette::WindowText), Red);
+    QCOMPARE(QAccessible::queryAccessibleInterface(row(*score, 0))->text(QAccessible::Description),
+             ScoreWindow::tr("your new result"));
+    QCOMPARE(
+        control<Label>(score, "resultLine")->text(),
+        ScoreWindow::tr("%1 points — %2").arg(QStringLiteral("20"), ScoreWindow::tr("1st place")));
+    QCOMPARE(QAccessible::queryAccessibleInterface(nameBox)->text(QAccessible::Name),
+             control<Label>(score, "nameLabel")->text());
     QCOMPARE(score->focusWidget(), nameBox);
     QCOMPARE(nameBox->selectedText(), user);
-    // Typing replaces the name; Enter or OK renames the row, as often as the player likes.
-    QTest::keyClicks(nameBox, QStringLiteral("Eva"));
-    QVERIFY(answeredAfter([&] { QTest::keyClick(nameBox, Qt::Key_Return); }));
-    QCOMPARE(scoreRow(*score, 0), QStringLiteral("Eva"));
+    // Keys of a player still playing type nothing: a grid key, until half a second has passed
+    // without one, and a key held down across the game's end, until it is released.
+    const auto key = [score](quint32 place, const QString &text, bool repeated) {
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, place, 0, 0, text,
+                       repeated);
+        QCoreApplication::sendEvent(score->windowHandle(), &down);
+    };
+    constexpr quint32 Keypad7 = 79, LetterA = 38;
+    key(Keypad7, QStringLiteral("7"), false);
+    key(LetterA, QStringLiteral("a"), true);
+    tick(score->findChild<QTimer *>(QStringLiteral("strayKeysTimer")));
+    key(LetterA, QStringLiteral("a"), true);
+    QCOMPARE(nameBox->selectedText(), user);
+    key(Keypad7, QStringLiteral("7"), false);
+    QCOMPARE(nameBox->text(), QStringLiteral("7"));
+    // Typing replaces the name; Enter or the save button renames the row, as often as the
+    // player likes; one that the file lost meanwhile is stored again.
     nameBox->selectAll();
-    QTest::keyClicks(nameBox, QStringLiteral("  Jana "));
+    QTest::keyClicks(nameBox, QStringLiteral("  Eva "));
     QTest::sendKeyEvent(QTest::Click, nameBox, Qt::Key_unknown, QStringLiteral("😀 "), {});
     QVERIFY(answeredAfter(
-        [&] { QTest::mouseClick(control<QPushButton>(score, "okButton"), Qt::LeftButton); }));
-    QCOMPARE(scoreRow(*score, 0), QStringLiteral("Jana 😀"));
+        [&] { QTest::mouseClick(control<QPushButton>(score, "saveNameButton"), Qt::LeftButton); }));
+    QCOMPARE(scoreRow(*score, 0), QStringLiteral("Eva 😀"));
     QCOMPARE(scoreRow(*score, 1), ScoreWindow::tr("–"));
-    QTest::keyClick(nameBox, Qt::Key_Escape); // the name box lets Escape through
-    QVERIFY(!score->isVisible());
+    QVERIFY(QFile::remove(scorePath()));
+    QVERIFY(answeredAfter([&] { QTest::keyClick(nameBox, Qt::Key_Return); }));
+    QCOMPARE(control<Label>(score, "messageLine")->text(), QString());
+    QVERIFY(file.load() == ScoreFile::Status::Ok && file.lastName() == QStringLiteral("Eva 😀") &&
+            file.table().entries().value(0).name == file.lastName());
+    score->close();
 
     // After a restart the table is read back; opened to look at it, no row is marked and
     // there is nothing to name. The next game is stored under the last name.
     restart();
     score = &openScoreWindow();
     nameBox = control<QLineEdit>(score, "nameBox");
-    QCOMPARE(scoreRow(*score, 0), QStringLiteral("Jana 😀"));
+    QCOMPARE(scoreRow(*score, 0), QStringLiteral("Eva 😀"));
     QCOMPARE(row(*score, 0)->palette().color(QPalette::WindowText), White);
     QVERIFY(!nameBox->isEnabled() && nameBox->text().isEmpty());
-    QVERIFY(!control<QPushButton>(score, "okButton")->isEnabled());
+    QVERIFY(!control<QPushButton>(score, "saveNameButton")->isEnabled());
     score->close();
     QVERIFY(answeredAfter([this] { endGameWithScore(10); }));
-    QCOMPARE(scoreRow(*score, 1), QStringLiteral("Jana 😀"));
-    QCOMPARE(nameBox->selectedText(), QStringLiteral("Jana 😀"));
+    QCOMPARE(scoreRow(*score, 1), QStringLiteral("Eva 😀"));
+    QCOMPARE(nameBox->selectedText(), QStringLiteral("Eva 😀"));
+
+    // While another copy of the game holds the file, the result and its name wait in memory;
+    // once the file is free, quitting writes them.
+    QLockFile otherCopy(scorePath() + QStringLiteral(".lock"));
+    QVERIFY(otherCopy.tryLock(0));
+    QVERIFY(answeredAfter([this] { endGameWithScore(30); }));
+    QTest::keyClicks(nameBox, QStringLiteral("Petr"));
+    otherCopy.unlock();
+    QTest::keyClick(score, Qt::Key_Q, Qt::ControlModifier);
+    m_game.reset();
+    QVERIFY(file.load() == ScoreFile::Status::Ok && file.lastName() == QLatin1String("Petr"));
 }
 
-void DialogsTest::closingOrANewGameKeepsTheResult_data()
+void DialogsTest::everyWayOfClosingKeepsTheTypedName_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("new game") << "new game";
-    QTest::newRow("close label") << "close label";
-    QTest::newRow("close box") << "close box";
+    for (const char *how : {"close command", "close box", "Escape", "new game", "Ctrl+N", "Ctrl+Q"})
+        QTest::newRow(how) << how;
 }
 
-void DialogsTest::closingOrANewGameKeepsTheResult()
+void DialogsTest::everyWayOfClosingKeepsTheTypedName()
 {
     QFETCH(QString, how);
-    const bool newGame = how == QLatin1String("new game");
+    const bool newGame = how == QLatin1String("new game") || how == QLatin1String("Ctrl+N");
     if (newGame) {
         // A new game before the answer: the result is stored all the same, no window opens.
         QVERIFY(answeredAfter([this] {
@@ -681,16 +725,25 @@ void DialogsTest::closingOrANewGameKeepsTheResult()
     QVERIFY(answeredAfter([this] { endGameWithScore(30); }));
     ScoreWindow *score = findWindow<ScoreWindow>();
     QTest::keyClicks(control<QLineEdit>(score, "nameBox"), QStringLiteral("Honza")); // no Enter
-    if (newGame)
-        QTest::mouseClick(control<Label>(main(), "newGameCommand"), Qt::LeftButton);
-    else if (how == QLatin1String("close label"))
-        QTest::mouseClick(control<Label>(score, "closeLabel"), Qt::LeftButton);
-    else
-        score->close();
+    QVERIFY(answeredAfter([&] {
+        if (how == QLatin1String("new game"))
+            QTest::mouseClick(control<Label>(main(), "newGameCommand"), Qt::LeftButton);
+        else if (how == QLatin1String("close command"))
+            QTest::mouseClick(control<Label>(score, "closeCommand"), Qt::LeftButton);
+        else if (how == QLatin1String("close box"))
+            score->close();
+        else if (how == QLatin1String("Escape"))
+            QTest::keyClick(score, Qt::Key_Escape);
+        else
+            QTest::keyClick(score, newGame ? Qt::Key_N : Qt::Key_Q, Qt::ControlModifier);
+    }));
+    // A new game takes the keyboard back to the main window.
+    QVERIFY(!score->isVisible());
+    QVERIFY(!newGame || (control<Picture>(main(), "playPicture")->isVisible() &&
+                         QApplication::activeWindow() == main()));
     ScoreFile file(scorePath());
     QCOMPARE(file.load(), ScoreFile::Status::Ok);
-    QCOMPARE(file.table().entries().size(), newGame ? 2 : 1);
-    QCOMPARE(file.table().entries().value(0).name, PlayerName::ofSystemUser());
+    QCOMPARE(file.table().entries().constLast().name, QStringLiteral("Honza"));
 }
 
 void DialogsTest::theWindowSaysWhyAResultWasNotKept()
@@ -708,7 +761,10 @@ void DialogsTest::theWindowSaysWhyAResultWasNotKept()
         message->text(),
         ScoreWindow::tr("The score file was damaged; it was set aside and a new table begins."));
     // The whole message shows, on as many lines as it takes, inside the window, which the
-    // window system may not make lower.
+    // window system may not make lower, under the line that says the game's place.
+    const Label *result = control<Label>(score, "resultLine");
+    QVERIFY(result->height() >= result->heightForWidth(result->width()) &&
+            result->geometry().bottom() < message->y());
     QVERIFY(score->rect().contains(message->geometry()));
     QVERIFY(score->minimumHeight() > message->geometry().bottom());
     QVERIFY(message->height() >= message->heightForWidth(message->width()));
@@ -727,11 +783,12 @@ void DialogsTest::theWindowSaysWhyAResultWasNotKept()
     QVERIFY(QDir().mkpath(lock));
     QTest::keyClicks(nameBox, QStringLiteral("Eva"));
     QVERIFY(answeredAfter([&] { QTest::keyClick(nameBox, Qt::Key_Return); }));
-    QCOMPARE(message->text(), ScoreWindow::tr("The result could not be saved; OK tries again."));
+    QCOMPARE(message->text(),
+             ScoreWindow::tr("The result could not be saved; Save name tries again."));
     QCOMPARE(scoreRow(*score, 0), QStringLiteral("Eva"));
     QVERIFY(QDir(lock).removeRecursively());
     QVERIFY(answeredAfter(
-        [&] { QTest::mouseClick(control<QPushButton>(score, "okButton"), Qt::LeftButton); }));
+        [&] { QTest::mouseClick(control<QPushButton>(score, "saveNameButton"), Qt::LeftButton); }));
     QCOMPARE(message->text(), QString());
     QVERIFY(QFile::exists(scorePath()));
     // The window that grew for the message is as low as it may be again.
@@ -750,6 +807,8 @@ void DialogsTest::theWindowSaysWhyAResultWasNotKept()
         message->text(),
         ScoreWindow::tr("Other games scored as high or higher meanwhile; this one did not fit."));
     QVERIFY(scoreRow(*score, 4) != QStringLiteral("Jana"));
+    QVERIFY(otherCopy.load() == ScoreFile::Status::Ok &&
+            otherCopy.lastName() == QLatin1String("P"));
 }
 
 void DialogsTest::scoreTableLinesUpWhateverTheNames()

@@ -3,6 +3,7 @@
 #include "language.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QTranslator>
 
 namespace {
@@ -56,7 +57,11 @@ QString programLanguage(const QStringList &uiLanguages)
     return chooseLanguage(uiLanguages, translatedLanguages());
 }
 
-bool loadTranslation(QTranslator &translator, const QString &language)
+bool useLanguage(QTranslator &translator, const QString &language)
 {
+    // The user's locale by its name: its own formats, not those of the system's C library.
+    const QLocale user(QLocale::system().name());
+    QLocale::setDefault(QLocale::languageToCode(user.language()) == language ? user
+                                                                             : QLocale(language));
     return language != QLatin1String("en") && translator.load(Folder + Prefix + language + Suffix);
 }

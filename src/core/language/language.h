@@ -30,6 +30,7 @@ QStringList translatedLanguages();
 // has.
 QString programLanguage(const QStringList &uiLanguages);
 
-// Loads into `translator` the program's translation into `language`, a code that
-// programLanguage() gave; false, with nothing loaded, for English.
-bool loadTranslation(QTranslator &translator, const QString &language);
+// Makes `language`, a code that programLanguage() gave, the program's: numbers and dates as it
+// writes them (the user's own way where the user's locale is of that language), and its
+// translation loaded into `translator`; false, with nothing loaded, for English.
+bool useLanguage(QTranslator &translator, const QString &language);

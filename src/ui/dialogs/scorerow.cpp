@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "scorerow.h"
 
+#include "colors.h"
 #include "scores/scoretable.h"
 #include "twips.h"
 
@@ -42,9 +43,22 @@ QRect ScoreRow::columnRect(Column column) const
     return {toolkit::twips::toPixels(box.left), 0, toolkit::twips::toPixels(box.width), height()};
 }
 
-void ScoreRow::showEntry(const ScoreEntry *entry)
+QString ScoreRow::scoreText(int score, const QLocale &locale)
 {
-    const QString rank = QString::number(m_rank);
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    return plain.toString(score);
+}
+
+void ScoreRow::showEntry(const ScoreEntry *entry, bool isNew)
+{
+    QPalette colors = palette();
+    colors.setColor(QPalette::WindowText, isNew ? toolkit::colors::Red : toolkit::colors::White);
+    setPalette(colors);
+    //: What a screen reader adds to the row of the result just stored.
+    setAccessibleDescription(isNew ? QCoreApplication::translate("ScoreWindow", "your new result")
+                                   : QString());
+    const QString rank = m_locale.toString(m_rank);
     m_columns[Rank] = rank + QLatin1Char('.');
     if (!entry) {
         //: A place of the score table that nobody holds yet.
@@ -59,7 +73,7 @@ void ScoreRow::showEntry(const ScoreEntry *entry)
     const QDate date = entry->achieved.toLocalTime().date();
     m_columns[Name] =
         fontMetrics().elidedText(entry->name, Qt::ElideRight, columnRect(Name).width());
-    m_columns[Score] = QString::number(entry->score);
+    m_columns[Score] = scoreText(entry->score, m_locale);
     m_columns[Date] = m_locale.toString(date, QLocale::ShortFormat);
     // One pass over the placeholders, so that a name holding "%1" stays as it is.
     //: What a screen reader says of a row of the score table: %1 the rank, %2 the name,

@@ -7,11 +7,13 @@
 #include "guard.h"
 #include "label.h"
 #include "scorerow.h"
+#include "straykeys.h"
 #include "twips.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 
@@ -23,40 +25,61 @@ using toolkit::TextColor;
 using toolkit::TopLeft;
 namespace fonts = toolkit::fonts;
 
+constexpr ControlName<Label> NameLabel{"nameLabel"};
 constexpr ControlName<QLineEdit> NameBox{"nameBox"};
-constexpr ControlName<QPushButton> OkButton{"okButton"};
-constexpr ControlName<Label> CloseLabel{"closeLabel"};
+constexpr ControlName<QPushButton> SaveNameButton{"saveNameButton"};
+constexpr ControlName<Label> CloseCommand{"closeCommand"};
+constexpr ControlName<Label> ResultLine{"resultLine"};
 constexpr ControlName<Label> MessageLine{"messageLine"};
+
+constexpr toolkit::FontSpec BoldSmall{fonts::SansSerif, 8.25, true};
+// Where the lines under the name box begin.
+constexpr float LinesTop = 2430;
 
 // From the top of the window down, in twips; none overlaps another, and each keeps its place
 // when the window is resized. The table's five rows stand above these, 360 twips apart.
 constexpr ControlSpec Controls[] = {
+    {NameLabel.name,
+     ControlKind::Text,
+     {120, 1800, 600, 195},
+     fonts::WindowText,
+     TextColor::White,
+     TopLeft,
+     nullptr},
     {NameBox.name,
      ControlKind::TextBox,
      {120, 2040, 1335, 300},
-     {fonts::SansSerif, 8.25, true},
+     BoldSmall,
      TextColor::System,
      TopLeft,
      nullptr},
-    {OkButton.name,
+    {SaveNameButton.name,
      ControlKind::Button,
      {1560, 2040, 1335, 310},
      fonts::WindowText,
      TextColor::System,
      TopLeft,
      nullptr},
-    {CloseLabel.name,
-     ControlKind::FixedText,
+    {CloseCommand.name,
+     ControlKind::Command,
      {3480, 2040, 735, 255},
      {fonts::SansSerif, 12, true},
      TextColor::White,
      TopLeft,
      nullptr},
-    // Under the name box, why a name was not stored or the table not saved: as many lines as
-    // it takes, the window growing to show them.
+    // Under the name box, one under the other where both show, as many lines each as it
+    // takes, the window growing to show them: the score and place of the game just stored,
+    // and why a name was not stored or the table not saved.
+    {ResultLine.name,
+     ControlKind::FixedText,
+     {120, LinesTop, 4320, 195},
+     BoldSmall,
+     TextColor::White,
+     TopLeft,
+     nullptr},
     {MessageLine.name,
      ControlKind::FixedText,
-     {120, 2430, 4320, 195},
+     {120, LinesTop, 4320, 195},
      fonts::WindowText,
      TextColor::Red,
      TopLeft,
@@ -64,10 +87,19 @@ constexpr ControlSpec Controls[] = {
 };
 constexpr toolkit::TwipRect FirstRow{120, 120, 4320, 195};
 constexpr float RowPitch = 360;
+constexpr float LineGap = 105;
 constexpr float BottomMargin = 120;
 
+// The places of the table, as the line under the name box names them.
+constexpr const char *Places[ScoreWindow::Rows] = {
+    //: The place of the game just stored, in the line "%1 points — %2".
+    QT_TRANSLATE_NOOP("ScoreWindow", "1st place"), QT_TRANSLATE_NOOP("ScoreWindow", "2nd place"),
+    QT_TRANSLATE_NOOP("ScoreWindow", "3rd place"), QT_TRANSLATE_NOOP("ScoreWindow", "4th place"),
+    QT_TRANSLATE_NOOP("ScoreWindow", "5th place"),
+};
+
 // Why the table is not as the player would expect, if it is not; `naming` while the window
-// offers a row to name, whose OK tries again what could not be saved.
+// offers a row to name, whose save button tries again what could not be saved.
 QString messageFor(const ScoreKeeper::Answer &answer, bool naming)
 {
     switch (answer.status) {
@@ -80,7 +112,8 @@ QString messageFor(const ScoreKeeper::Answer &answer, bool naming)
         break;
     }
     if (answer.unsaved && naming)
-        return ScoreWindow::tr("The result could not be saved; OK tries again.");
+        //: "Save name" is the button of the score window that stores the name.
+        return ScoreWindow::tr("The result could not be saved; Save name tries again.");
     if (answer.unsaved)
         return ScoreWindow::tr(
             "The result could not be saved; it is tried again each time this window opens.");
@@ -96,7 +129,8 @@ QString messageFor(const ScoreKeeper::Answer &answer, bool naming)
 
 ScoreWindow::ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget *parent)
     : QDialog(parent, toolkit::frames::ResizableDialog), m_desktop(desktop), m_keeper(keeper),
-      m_message(messageFor(keeper.latest(), false)) // the answer, if any, that opened it
+      m_message(messageFor(keeper.latest(), false)), // the answer, if any, that opened it
+      m_strayKeys(new toolkit::StrayKeys(this))
 {
     m_desktop.translateQtTexts(); // the name box's menu
     toolkit::applyDesign(this, {4560, 2550, toolkit::colors::Black, true});
@@ -108,41 +142,42 @@ ScoreWindow::ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget
     toolkit::buildControls(this, Controls);
 
     for (int row = 0; row < Rows; ++row) {
-        // Dates as the user's locale writes them.
-        auto *scoreRow = new ScoreRow(row + 1, QLocale::system(), this);
+        // Dates and numbers as the program's language writes them.
+        auto *scoreRow = new ScoreRow(row + 1, QLocale(), this);
         scoreRow->setObjectName(QStringLiteral("scoreRow%1").arg(row));
         toolkit::TwipRect place = FirstRow;
         place.top += RowPitch * float(row);
         scoreRow->setGeometry(toolkit::twips::toPixels(place));
         scoreRow->setFont(toolkit::fonts::font(fonts::WindowText));
-        QPalette colors = scoreRow->palette();
-        colors.setColor(QPalette::WindowText, toolkit::colors::White);
-        scoreRow->setPalette(colors);
         m_rows[std::size_t(row)] = scoreRow;
     }
     using toolkit::builtControl;
+    m_resultLine = builtControl(this, ResultLine);
     m_messageLine = builtControl(this, MessageLine);
     m_nameBox = builtControl(this, NameBox);
-    m_confirmButton = builtControl(this, OkButton);
-    m_closeLabel = builtControl(this, CloseLabel);
+    m_saveNameButton = builtControl(this, SaveNameButton);
+    m_closeCommand = builtControl(this, CloseCommand);
 
-    //: The hint in the empty name box, and what a screen reader calls the box. It must fit the
-    //: box, which is short.
+    Label *nameLabel = builtControl(this, NameLabel);
+    //: The label over the name box, which screen readers read as the box's name.
+    nameLabel->showText(tr("Name:"));
+    nameLabel->setBuddy(m_nameBox);
+    //: The hint in the empty name box. It must fit the box, which is short.
     m_nameBox->setPlaceholderText(tr("Your name"));
-    m_nameBox->setAccessibleName(m_nameBox->placeholderText());
-    //: The button that stores the name.
-    m_confirmButton->setText(tr("OK"));
-    //: The label that closes the score window.
-    m_closeLabel->showText(tr("Close"));
-    setTabOrder(m_nameBox, m_confirmButton);
+    //: The button that gives the marked row the name in the box; the window stays open.
+    m_saveNameButton->setText(tr("Save name"));
+    //: The command that closes the score window, keeping the name in the box.
+    m_closeCommand->showText(tr("Close"));
+    setTabOrder(m_nameBox, m_saveNameButton);
+    setTabOrder(m_saveNameButton, m_closeCommand);
 
     toolkit::connectGuarded(m_desktop, m_nameBox, &QLineEdit::returnPressed, this,
-                            &ScoreWindow::rename);
-    toolkit::connectGuarded(m_desktop, m_confirmButton, &QPushButton::clicked, this,
-                            &ScoreWindow::rename);
-    toolkit::connectGuarded(m_desktop, m_closeLabel, &Label::pointerMoved, this,
-                            &ScoreWindow::lightCloseLabel);
-    toolkit::connectGuarded(m_desktop, m_closeLabel, &Label::clicked, this, [this] { reject(); });
+                            &ScoreWindow::saveName);
+    toolkit::connectGuarded(m_desktop, m_saveNameButton, &QPushButton::clicked, this,
+                            &ScoreWindow::saveName);
+    toolkit::connectGuarded(m_desktop, m_closeCommand, &Label::pointerMoved, this,
+                            &ScoreWindow::lightCloseCommand);
+    toolkit::connectGuarded(m_desktop, m_closeCommand, &Label::clicked, this, [this] { reject(); });
     toolkit::connectGuarded(m_desktop, &m_keeper, &ScoreKeeper::answered, this,
                             &ScoreWindow::showAnswer);
 }
@@ -151,7 +186,7 @@ void ScoreWindow::present()
 {
     if (!isVisible()) {
         // Every opening starts from the design.
-        m_closeLabel->setTextColor(toolkit::colors::White);
+        m_closeCommand->setTextColor(toolkit::colors::White);
         showTable(m_keeper.latest().table);
         say(m_message);
         showNameBox();
@@ -165,6 +200,7 @@ void ScoreWindow::offer(const ScoreEntry &entry)
 {
     m_naming = entry;
     m_message = messageFor(m_keeper.latest(), true);
+    m_strayKeys->arm();
     if (isVisible()) {
         showTable(m_keeper.latest().table);
         say(m_message);
@@ -176,30 +212,52 @@ void ScoreWindow::offer(const ScoreEntry &entry)
 
 void ScoreWindow::done(int result)
 {
+    if (m_naming) {
+        const QString name = typedName();
+        if (!name.isEmpty() && name != m_naming->name)
+            rename(name);
+    }
     m_naming.reset();
     m_message.clear();
     QDialog::done(result);
 }
 
+void ScoreWindow::showEvent(QShowEvent *event)
+{
+    // Every key of the window passes its native window first, whichever control has the focus.
+    windowHandle()->installEventFilter(m_strayKeys);
+    QDialog::showEvent(event);
+}
+
 void ScoreWindow::showNameBox()
 {
     // Only a row stored in this opening can be named; its name is selected, so that typing
-    // replaces it. Otherwise the box is empty and shows its hint, and OK does nothing.
+    // replaces it. Otherwise the box is empty and shows its hint, and the button does nothing.
     m_nameBox->setEnabled(m_naming.has_value());
-    m_confirmButton->setEnabled(m_naming.has_value());
+    m_saveNameButton->setEnabled(m_naming.has_value());
     m_nameBox->setText(m_naming ? m_naming->name : QString());
     m_nameBox->selectAll();
 }
 
-void ScoreWindow::rename()
+void ScoreWindow::saveName()
 {
     if (!m_naming)
         return;
-    const QString name = PlayerName::clean(m_nameBox->text());
-    if (name.isEmpty()) {
+    // Asked again with the same name, the save is tried again.
+    if (const QString name = typedName(); !name.isEmpty())
+        rename(name);
+    else
         say(tr("A result needs a name."));
-        return;
-    }
+}
+
+QString ScoreWindow::typedName() const
+{
+    const QString name = PlayerName::clean(m_nameBox->text());
+    return PlayerName::isBlank(name) ? QString() : name;
+}
+
+void ScoreWindow::rename(const QString &name)
+{
     m_keeper.rename(*m_naming, name);
     m_naming->name = name;
     m_nameBox->setText(name);
@@ -219,17 +277,21 @@ void ScoreWindow::showAnswer(const ScoreKeeper::Answer &answer)
 void ScoreWindow::showTable(const ScoreTable &table)
 {
     const QList<ScoreEntry> &entries = table.entries();
+    QString result;
     for (int row = 0; row < Rows; ++row) {
-        ScoreRow *scoreRow = m_rows[std::size_t(row)];
         const ScoreEntry *entry = row < entries.size() ? &entries[row] : nullptr;
-        scoreRow->showEntry(entry);
         // The row this opening stored stands out until the window closes.
-        const bool marked = entry && m_naming && entry->id == m_naming->id;
-        QPalette colors = scoreRow->palette();
-        colors.setColor(QPalette::WindowText,
-                        marked ? toolkit::colors::Red : toolkit::colors::White);
-        scoreRow->setPalette(colors);
+        const bool stored = entry && m_naming && entry->id == m_naming->id;
+        m_rows[std::size_t(row)]->showEntry(entry, stored);
+        if (stored)
+            //: The line under the name box after a game that made the table: %1 its score,
+            //: %2 its place ("1st place").
+            result = tr("%1 points — %2")
+                         .arg(ScoreRow::scoreText(entry->score, QLocale()), tr(Places[row]));
     }
+    m_resultLine->showText(result);
+    m_resultLine->setVisible(!result.isEmpty());
+    fitLines();
 }
 
 void ScoreWindow::say(const QString &message)
@@ -237,15 +299,24 @@ void ScoreWindow::say(const QString &message)
     m_message = message;
     m_messageLine->showText(message);
     m_messageLine->setVisible(!message.isEmpty());
-    // The window is never lower than the message needs, nor than designed; a window at its
-    // lowest follows the message's height, as it comes and as it goes.
+    fitLines();
+}
+
+void ScoreWindow::fitLines()
+{
+    // The window is never lower than its lines need, nor than designed; a window at its
+    // lowest follows their height, as they come and as they go.
+    int top = toolkit::twips::toPixels(LinesTop);
     int needed = m_designHeight;
-    if (!message.isEmpty()) {
-        const int lines = std::max(m_messageLine->heightForWidth(m_messageLine->width()),
-                                   m_messageLine->fontMetrics().height());
-        m_messageLine->resize(m_messageLine->width(), lines);
-        needed = std::max(needed, m_messageLine->geometry().bottom() + 1 +
-                                      toolkit::twips::toPixels(BottomMargin));
+    for (Label *line : {m_resultLine, m_messageLine}) {
+        if (line->isHidden())
+            continue;
+        const int height =
+            std::max(line->heightForWidth(line->width()), line->fontMetrics().height());
+        line->setGeometry(line->x(), top, line->width(), height);
+        top = line->geometry().bottom() + 1 + toolkit::twips::toPixels(LineGap);
+        needed = std::max(needed,
+                          line->geometry().bottom() + 1 + toolkit::twips::toPixels(BottomMargin));
     }
     const bool atLowest = height() <= minimumHeight();
     setMinimumHeight(needed);
@@ -257,11 +328,11 @@ void ScoreWindow::mouseMoveEvent(QMouseEvent *event)
 {
     // Moves over a control arrive here too, when the control lets them through.
     if (!childAt(event->position().toPoint()))
-        m_closeLabel->setTextColor(toolkit::colors::White);
+        m_closeCommand->setTextColor(toolkit::colors::White);
     QDialog::mouseMoveEvent(event);
 }
 
-void ScoreWindow::lightCloseLabel()
+void ScoreWindow::lightCloseCommand()
 {
-    m_closeLabel->setTextColor(toolkit::colors::Red);
+    m_closeCommand->setTextColor(toolkit::colors::Red);
 }

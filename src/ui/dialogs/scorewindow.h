@@ -16,12 +16,14 @@ class ScoreRow;
 namespace toolkit {
 class Desktop;
 class Label;
+class StrayKeys;
 } // namespace toolkit
 
 // The score window: the five best results. At a game over that made the table it opens with
-// that game's row marked and its name ready to change; opened otherwise, it shows the table and
-// its name box stays disabled. Modeless: the game goes on while it is open. Its close label
-// turns red under the pointer, white off it, and closes the window when clicked.
+// that game's row marked, a line that says its score and place, and its name ready to change;
+// opened otherwise, it shows the table and its name box stays disabled. Modeless: the game goes
+// on while it is open. Its close command turns red under the pointer, white off it, and closes
+// the window when clicked.
 class ScoreWindow : public QDialog {
     Q_OBJECT
 
@@ -35,25 +37,34 @@ public:
     // Opens the window to show the table, or brings it to the front as it is.
     void present();
     // A finished game stored as `entry`: opens the window with its row marked and its name in
-    // the name box, selected; Enter or OK renames the row, as often as the player likes, until
-    // the window closes.
+    // the name box, selected. Keys that come while the player may still be playing type
+    // nothing. Enter or the save button renames the row, as often as the player likes.
     void offer(const ScoreEntry &entry);
+    // Whether the window offers a row to name.
+    bool isNaming() const { return m_naming.has_value(); }
 
-    // Closing the window, by its close box, its close label or Escape, ends the naming; the
-    // row keeps the name it has.
+    // However the window closes, by its close command or box, Escape, a new game or the end of
+    // the program, the name in the box is the row's name; a blank one leaves the name stored.
     void done(int result) override;
 
 protected:
+    void showEvent(QShowEvent *event) override;
     // The pointer over the bare window, not over a control.
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    void rename();
-    void lightCloseLabel();
+    void saveName();
+    // The name in the box, cleaned; empty where the box holds no name.
+    QString typedName() const;
+    // Gives the row being named `name`, in the file and in the box.
+    void rename(const QString &name);
+    void lightCloseCommand();
     void showAnswer(const ScoreKeeper::Answer &answer);
     void showTable(const ScoreTable &table);
     void showNameBox();
     void say(const QString &message);
+    // Places the lines under the name box and makes the window high enough for them.
+    void fitLines();
 
     toolkit::Desktop &m_desktop;
     ScoreKeeper &m_keeper;
@@ -62,10 +73,12 @@ private:
     // for the next opening, and closing the window drops it.
     QString m_message;
     int m_designHeight = 0;
+    toolkit::StrayKeys *m_strayKeys;
 
     std::array<ScoreRow *, Rows> m_rows{};
+    toolkit::Label *m_resultLine = nullptr;
     toolkit::Label *m_messageLine = nullptr;
     QLineEdit *m_nameBox = nullptr;
-    QPushButton *m_confirmButton = nullptr;
-    toolkit::Label *m_closeLabel = nullptr;
+    QPushButton *m_saveNameButton = nullptr;
+    toolkit::Label *m_closeCommand = nullptr;
 };

@@ -353,8 +353,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::startNewGame()
 {
-    // The finished game is stored whatever comes; its window no longer opens.
+    // The finished game is stored whatever comes; its window no longer opens, and one that
+    // names it closes, keeping the name, and leaves the keyboard to the game.
     m_gameBeingStored = false;
+    if (m_scoreWindow && m_scoreWindow->isNaming()) {
+        m_scoreWindow->close();
+        activateWindow();
+    }
     m_board.newGame();
     for (int i = 0; i < Board::CellCount; ++i)
         showCell(i, true);
@@ -382,6 +387,8 @@ void MainWindow::openScoreWindow()
 
 void MainWindow::quit()
 {
+    if (m_scoreWindow)
+        m_scoreWindow->close(); // keeps the name it shows
     m_desktop.endProgram(0);
 }
 

@@ -37,6 +37,10 @@ public:
                QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // Ends the program, as the quit command does: a name being typed for a result is kept
+    // first.
+    void quit();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -49,7 +53,6 @@ private:
     void openHelp();
     void openAbout();
     void openScoreWindow();
-    void quit();
     void clickCell(int index);
     void playPlace(int place);
     void tickCell(int index);

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace toolkit {
 
@@ -43,6 +45,13 @@ void Label::showEvent(QShowEvent *event)
     QLabel::showEvent(event);
 }
 
+void Label::setActsAsCommand(bool actsAsCommand)
+{
+    m_actsAsCommand = actsAsCommand;
+    // Tab reaches it; a click does not take the focus, so Space goes on pressing what it did.
+    setFocusPolicy(actsAsCommand ? Qt::TabFocus : Qt::NoFocus);
+}
+
 void Label::setTextColor(const QColor &color)
 {
     QPalette colors = palette();
@@ -77,6 +86,34 @@ void Label::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
     Q_EMIT pointerMoved();
+}
+
+void Label::keyPressEvent(QKeyEvent *event)
+{
+    const bool press = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                       event->key() == Qt::Key_Enter;
+    if (!m_actsAsCommand || !press || event->modifiers() & ~Qt::KeypadModifier) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    Q_EMIT clicked();
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // A dotted frame round the text, in the text's own colour, as a desktop marks a focused
+    // command.
+    QPainter painter(this);
+    if (!painter.isActive())
+        return;
+    QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 } // namespace toolkit

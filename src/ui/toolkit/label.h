@@ -9,7 +9,9 @@
 namespace toolkit {
 
 // A windowless text: transparent, placed in twips, clickable. A click fires when the button is
-// released inside the label. Mouse moves over it belong to it and never reach the window.
+// released inside the label. Mouse moves over it belong to it and never reach the window. A
+// label that acts as a command is also reached with Tab, marked by a frame in its text's colour
+// while it has the focus, and pressed by Space or Enter.
 class Label : public QLabel {
     Q_OBJECT
 
@@ -23,7 +25,7 @@ public:
     void setTextColor(const QColor &color);
 
     // A label that acts as a command reads to screen readers as a push button.
-    void setActsAsCommand(bool actsAsCommand) { m_actsAsCommand = actsAsCommand; }
+    void setActsAsCommand(bool actsAsCommand);
     bool actsAsCommand() const { return m_actsAsCommand; }
     // A decorative label (a copy of another's text, drawn for its look) is invisible to screen
     // readers, which read the text once, from the label it copies.
@@ -42,6 +44,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
