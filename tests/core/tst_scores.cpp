@@ -5,10 +5,12 @@
 // file that cannot be used is set aside, never overwritten.
 #include "scores/scorefile.h"
 #include "scores/scorekeeper.h"
+#include "settings/settings.h"
 
 #include <QDir>
 #include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -146,6 +148,8 @@ private Q_SLOTS:
     void lockProblemsEndASaveAtOnce_data();
     void lockProblemsEndASaveAtOnce();
     void theDataFolderFollowsTheXdgRules();
+    void theSettingsKeepTheSoundChoice_data();
+    void theSettingsKeepTheSoundChoice();
     void killedWhileSavingLeavesAWholeFile();
     void twoCopiesKeepEachOthersResults();
 
@@ -441,6 +445,54 @@ void ScoresTest::theDataFolderFollowsTheXdgRules()
     ScoreFile file(ScoreFile::defaultPath());
     QCOMPARE(file.add(entry("Jana", 120), "Jana"), ScoreFile::Status::Ok);
     QVERIFY(::access(latin1 + "/kaludnik/scores.json", F_OK) == 0);
+}
+
+void ScoresTest::theSettingsKeepTheSoundChoice_data()
+{
+    // What stands where the settings file goes, and whether a choice can be kept there.
+    QTest::addColumn<QString>("found");
+    QTest::addColumn<bool>("sound"); // as read
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("nothing") << "" << true << true;
+    QTest::newRow("the choice, among other lines")
+        << "x=1\n[General]\nsound=false\n[Other]\ny=2" << false << true;
+    QTest::newRow("damaged") << "[General]\nsound=maybe" << true << true;
+    QTest::newRow("a link to it") << "link" << true << true;
+    QTest::newRow("a folder") << "folder" << true << false;
+    QTest::newRow("a FIFO") << "fifo" << true << true;
+}
+
+void ScoresTest::theSettingsKeepTheSoundChoice()
+{
+    QFETCH(QString, found);
+    QFETCH(bool, sound);
+    QFETCH(bool, kept);
+    const QByteArray path = QFile::encodeName(m_dir->filePath(QStringLiteral("kaludnik.conf")));
+    const QByteArray target = QFile::encodeName(m_dir->filePath(QStringLiteral("dotfiles.conf")));
+    if (found == QLatin1String("folder"))
+        QVERIFY(::mkdir(path, 0755) == 0);
+    else if (found == QLatin1String("fifo"))
+        QVERIFY(::mkfifo(path, 0644) == 0);
+    else if (found == QLatin1String("link"))
+        QVERIFY(::symlink(target, path) == 0);
+    else if (QFile file(QFile::decodeName(path)); !found.isEmpty())
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(found.toUtf8()) > 0);
+    // What cannot be read or makes no sense is said once; the defaults hold.
+    if (found == QLatin1String("folder") || found == QLatin1String("fifo") ||
+        found.contains("maybe"))
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("settings file")));
+    Settings settings(path);
+    QCOMPARE(settings.sound(), sound);
+    for (const char *said : {"cannot be written", "cannot be read"}) {
+        if (!kept)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1String(said)));
+    }
+    settings.setSound(!sound);
+    QCOMPARE(settings.sound(), !sound); // for the run, whatever happens to the file
+    QCOMPARE(Settings(path).sound(), kept ? !sound : sound);
+    QCOMPARE(QFileInfo(QFile::decodeName(path)).isSymLink(), found == QLatin1String("link"));
+    if (found.contains(QLatin1String("Other")))
+        QVERIFY(contents(QFile::decodeName(path)).contains("[Other]\ny=2"));
 }
 
 void ScoresTest::killedWhileSavingLeavesAWholeFile()

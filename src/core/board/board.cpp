@@ -37,10 +37,25 @@ void Board::newGame()
     }
     m_score = 0.0f;
     m_phase = GamePhase::Running;
+    m_pause = Pause::None;
+}
+
+void Board::pause(Pause reason)
+{
+    if (m_phase == GamePhase::Running && (reason == Pause::Player || !isPaused()))
+        m_pause = reason;
+}
+
+void Board::resume(Pause reason)
+{
+    if (reason == Pause::Player || m_pause == reason)
+        m_pause = Pause::None;
 }
 
 ClickResult Board::click(qint16 index)
 {
+    if (isPaused())
+        return {ClickOutcome::Ignored, false};
     // The 16-bit sum comes first, before the comparison: index 32767 overflows.
     const int clickId = int(index) + 1;
     if (clickId > std::numeric_limits<qint16>::max())
@@ -71,6 +86,8 @@ ClickResult Board::click(qint16 index)
 
 bool Board::tick(qint16 index)
 {
+    if (isPaused())
+        return false;
     Cell &cell = checkedCell(index);
     const float remaining = single(NumberText::toSingle(cell.caption) - 1.0f);
     cell.caption = NumberText::fromSingle(remaining);

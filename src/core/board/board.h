@@ -28,8 +28,15 @@ struct Cell {
     bool timerEnabled = false;    // the timer runs
 };
 
+// Why a running game is held.
+enum class Pause {
+    None,
+    Player, // the player paused it: it holds until the player goes on
+    Away,   // the player left the game for another program: it holds until the player is back
+};
+
 enum class ClickOutcome {
-    Ignored, // same cell as the last accepted click: nothing changed
+    Ignored, // same cell as the last accepted click, or the game paused: nothing changed
     Scored,  // the cell starts again from "10", faster, and 10 points were added
     Killed,  // the period was used up: the cell shows "X", no points
 };
@@ -51,12 +58,22 @@ public:
     // 9 cells × 19 scoring clicks × 10 points: the 20th accepted click on a cell kills it.
     static constexpr int MaxScore = 1710;
 
-    // Resets every cell, live or dead, and the score; the click memory stays.
+    // Resets every cell, live or dead, and the score, and goes on from any pause; the click
+    // memory stays.
     void newGame();
-    // A click on cell `index`. Ignored when the same cell took the previous accepted click.
+    // A click on cell `index`. Ignored when the same cell took the previous accepted click, and
+    // while the game is paused.
     ClickResult click(qint16 index);
-    // A tick of cell `index`'s timer. Returns true when this tick ended the game.
+    // A tick of cell `index`'s timer. Returns true when this tick ended the game. A paused
+    // game's countdowns hold: its ticks change nothing.
     bool tick(qint16 index);
+
+    // Holds a running game; the player's own pause stands over one for being away. Before the
+    // first game and after game over there is nothing to hold.
+    void pause(Pause reason);
+    // Goes on: the player's word ends any pause; coming back ends only the pause that leaving
+    // began.
+    void resume(Pause reason);
 
     // The score line: the score prefix followed by the score.
     QString scoreText() const;
@@ -64,6 +81,8 @@ public:
     const Cell &cell(int index) const;
     float score() const { return m_score; }
     GamePhase phase() const { return m_phase; }
+    Pause pauseReason() const { return m_pause; }
+    bool isPaused() const { return m_pause != Pause::None; }
 
 private:
     Cell &checkedCell(int index);
@@ -74,4 +93,5 @@ private:
     float m_score = 0.0f;
     quint8 m_lastClicked = 0; // index + 1 of the cell of the last accepted click; 0 before any
     GamePhase m_phase = GamePhase::Idle;
+    Pause m_pause = Pause::None;
 };

@@ -4,6 +4,7 @@
 
 #include "appinfo.h"
 #include "board/board.h"
+#include "files/userfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,14 +13,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QRandomGenerator>
 #include <QSysInfo>
 
 #include <algorithm>
 
 #include <cerrno>
 #include <csignal>
-#include <filesystem>
 #include <utility>
 
 #include <fcntl.h>
@@ -46,73 +45,6 @@ bool possibleScore(const QJsonValue &value)
 QString dateText(const QDateTime &when)
 {
     return when.toUTC().toString(Qt::ISODate);
-}
-
-// A save writes the new table beside the old one under the table's name and this, followed by
-// six random letters or digits, and renames it into place; no other file bears such a name.
-constexpr char TemporaryInfix[] = ".kaludnik-saving-";
-
-QString randomLetters(int count)
-{
-    static constexpr char letters[] =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QString suffix;
-    for (int i = 0; i < count; ++i)
-        suffix +=
-            QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
-    return suffix;
-}
-
-// Writes `bytes` as the file at `path`, all or nothing. Not QSaveFile: it buffers, and Qt 6.4's
-// commit() renames its file into place even when the last flush failed, so a full disk left a
-// cut-short table. Here the new file is written and synced with every error checked, and only
-// then renamed over the old one, which stays as it was until that rename.
-bool replaceWhole(const QString &path, const QByteArray &bytes)
-{
-    QByteArray temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 10 && fd < 0; ++attempt) {
-        temporary = QFile::encodeName(path + QLatin1String(TemporaryInfix) + randomLetters(6));
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return false;
-    }
-    if (fd < 0)
-        return false;
-    // The player's own permissions on the table stay; a filesystem that cannot keep them is
-    // no reason to lose the result.
-    struct stat old {};
-    if (::stat(QFile::encodeName(path).constData(), &old) == 0 && S_ISREG(old.st_mode))
-        static_cast<void>(::fchmod(fd, old.st_mode & 07777));
-
-    bool written = true;
-    for (qsizetype done = 0; written && done < bytes.size();) {
-        const ssize_t step = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (step > 0)
-            done += step;
-        else if (step < 0 && errno == EINTR)
-            continue;
-        else
-            written = false; // a full disk, a file-size limit, an I/O error
-    }
-    written = ::fsync(fd) == 0 && written;
-    written = ::close(fd) == 0 && written; // some filesystems report a failed write only here
-    std::error_code error;
-    if (written)
-        std::filesystem::rename(temporary.constData(), QFile::encodeName(path).constData(), error);
-    if (!written || error) {
-        ::unlink(temporary.constData());
-        return false;
-    }
-    // The rename itself reaches the disk with the folder; it is done already, so this can only
-    // make it last sooner.
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        static_cast<void>(::fsync(folderFd));
-        ::close(folderFd);
-    }
-    return true;
 }
 
 // After QLockFile::tryLock() failed, which removes a lock whose owner is gone wherever it can:
@@ -175,14 +107,6 @@ Lock takeLock(QLockFile &lock)
     return removeStaleLock(lock.fileName()) && lock.tryLock(0) ? Lock::Taken : Lock::Blocked;
 }
 
-// Makes the folders of `path`, the bytes of a name, as `mkdir -p` does.
-void makeFolders(const QByteArray &path)
-{
-    for (qsizetype slash = path.indexOf('/', 1); slash != -1; slash = path.indexOf('/', slash + 1))
-        ::mkdir(path.left(slash).constData(), 0777);
-    ::mkdir(path.constData(), 0777);
-}
-
 } // namespace
 
 ScoreFile::ScoreFile(const QByteArray &nativePath) : m_nativePath(nativePath) {}
@@ -197,12 +121,8 @@ ScoreFile::~ScoreFile()
 
 QByteArray ScoreFile::defaultPath()
 {
-    // As the XDG base directory rules have it: a relative XDG_DATA_HOME is ignored. Its bytes
-    // are kept as they are, whatever their encoding.
-    QByteArray data = qgetenv("XDG_DATA_HOME");
-    if (!data.startsWith('/'))
-        data = QFile::encodeName(QDir::homePath()) + "/.local/share";
-    return data + '/' + AppInfo::Executable + "/scores.json";
+    return UserFiles::xdgFolder("XDG_DATA_HOME", ".local/share") + '/' + AppInfo::Executable +
+           "/scores.json";
 }
 
 void ScoreFile::reach(bool create)
@@ -217,7 +137,7 @@ void ScoreFile::reach(bool create)
     const qsizetype slash = m_nativePath.lastIndexOf('/');
     const QByteArray folder = m_nativePath.left(slash);
     if (create)
-        makeFolders(folder);
+        UserFiles::makeFolders(folder);
     m_folder = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     m_path = QStringLiteral("/proc/self/fd/%1/").arg(m_folder) +
              QFile::decodeName(m_nativePath.mid(slash + 1));
@@ -288,8 +208,8 @@ bool ScoreFile::write(const Contents &contents) const
     const QJsonObject root{{QLatin1String("version"), Version},
                            {QLatin1String("lastName"), contents.lastName},
                            {QLatin1String("scores"), scores}};
-    const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
-    return replaceWhole(m_path, bytes);
+    return UserFiles::replaceWhole(QFile::encodeName(m_path),
+                                   QJsonDocument(root).toJson(QJsonDocument::Indented));
 }
 
 void ScoreFile::removeLeftovers() const
@@ -297,10 +217,11 @@ void ScoreFile::removeLeftovers() const
     // A save cut short (a crash, a power cut) leaves its unfinished copy beside the file.
     // Under the lock nobody else is writing one, so every copy found now is such a leftover.
     // Only this program's own name is looked for: the player's files beside the table stay.
-    const QFileInfo file(m_path);
+    // They stand beside the file itself, where the table is a link to it.
+    const QFileInfo file(QFile::decodeName(UserFiles::resolved(QFile::encodeName(m_path))));
     QDir folder = file.absoluteDir();
     const QStringList leftovers = folder.entryList(
-        {file.fileName() + QLatin1String(TemporaryInfix) + QStringLiteral("??????")},
+        {file.fileName() + QLatin1String(UserFiles::TemporaryInfix) + QStringLiteral("??????")},
         QDir::Files | QDir::Hidden);
     for (const QString &leftover : leftovers)
         folder.remove(leftover);
@@ -308,13 +229,12 @@ void ScoreFile::removeLeftovers() const
 
 bool ScoreFile::setAside()
 {
-    // Kept for whoever wants to look at it, under a name that says when it was found.
-    const QString aside =
-        m_path + QStringLiteral(".unusable-") +
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
-    if (!QFile::rename(m_path, aside))
-        return false;
-    return true;
+    // Kept for whoever wants to look at it, under a name that says when it was found; where the
+    // table is a link, the file it points to goes aside and the link stays.
+    const QString file = QFile::decodeName(UserFiles::resolved(QFile::encodeName(m_path)));
+    return QFile::rename(
+        file, file + QStringLiteral(".unusable-") +
+                  QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")));
 }
 
 void ScoreFile::withThisRun(ScoreTable &table) const
@@ -376,7 +296,7 @@ ScoreFile::Status ScoreFile::load()
 ScoreFile::Status ScoreFile::add(ScoreEntry entry, const QString &name)
 {
     if (entry.id.isEmpty())
-        entry.id = randomLetters(12);
+        entry.id = QString::fromLatin1(UserFiles::randomLetters(12));
     m_unsaved.append(entry);
     m_table.insert(entry);
     m_lastName = name;
@@ -392,7 +312,7 @@ ScoreFile::Status ScoreFile::addGame(ScoreEntry game, const QString &fallbackNam
     if (!m_table.qualifies(game.score))
         return read;
     game.name = PlayerName::isBlank(m_lastName) ? fallbackName : m_lastName;
-    game.id = randomLetters(12);
+    game.id = QString::fromLatin1(UserFiles::randomLetters(12));
     stored = game;
     const Status written = add(game, game.name);
     return written == Status::Ok ? read : written;
