@@ -24,8 +24,8 @@ play=(
 test=(
     # Debian's build flags, and the package tools
     dpkg-dev
-    # end-to-end tests under a virtual X server
-    xvfb xdotool x11-utils imagemagick
+    # end-to-end tests under a virtual X server, and a window manager that gives the focus
+    xvfb xdotool x11-utils imagemagick openbox
     # the keys test: keyboard layouts and key repeat on the virtual X server
     x11-xkb-utils x11-xserver-utils
     # a real sound server and recorder for the game-over sound, a real Wayland compositor

@@ -122,6 +122,23 @@
         <extracomment>What a screen reader says of a cell: %1 its count, %2 the key on the numeric keypad that clicks it, %3 the letter key that clicks it on a US keyboard; on other keyboards the key in the same place clicks it.</extracomment>
         <translation>%1. Klávesy: %2 na numerické klávesnici, nebo %3 na americké klávesnici, na jiných klávesa na tomtéž místě</translation>
     </message>
+    <message>
+        <source>Paused. Press P or Pause to go on.</source>
+        <extracomment>Over the grid while the game is paused; P and Pause are keys.</extracomment>
+        <translation>Pozastaveno. Pokračuj klávesou P nebo Pause.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pozastavit</translation>
+    </message>
+    <message>
+        <source>Best Results</source>
+        <translation>Nejlepší výsledky</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Zvuk</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWindow</name>

@@ -122,6 +122,23 @@
         <extracomment>What a screen reader says of a cell: %1 its count, %2 the key on the numeric keypad that clicks it, %3 the letter key that clicks it on a US keyboard; on other keyboards the key in the same place clicks it.</extracomment>
         <translation>%1. Tasten: %2 auf dem Ziffernblock oder %3 auf einer US-Tastatur, auf anderen die Taste an derselben Stelle</translation>
     </message>
+    <message>
+        <source>Paused. Press P or Pause to go on.</source>
+        <extracomment>Over the grid while the game is paused; P and Pause are keys.</extracomment>
+        <translation>Angehalten. Weiter mit P oder der Pause-Taste.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Best Results</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWindow</name>

@@ -119,7 +119,7 @@ Application::~Application() = default;
 
 std::unique_ptr<MainWindow> Application::makeMainWindow()
 {
-    auto window = std::make_unique<MainWindow>(m_desktop, m_pictures, *m_scores);
+    auto window = std::make_unique<MainWindow>(m_desktop, m_pictures, *m_scores, m_settings);
     toolkit::connectGuarded(m_desktop, &m_endSignals, &toolkit::EndSignals::arrived, window.get(),
                             &MainWindow::quit);
     return window;

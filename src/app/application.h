@@ -5,6 +5,7 @@
 #include "desktop.h"
 #include "endsignals.h"
 #include "pictures.h"
+#include "settings/settings.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -15,7 +16,8 @@ class MainWindow;
 class ScoreKeeper;
 
 // The application: it makes what the windows use for the whole run (the desktop's services,
-// the pictures, the score file's keeper, the translation) and hands it to them. An error that
+// the pictures, the score file's keeper, the player's settings, the translation) and hands it
+// to them. An error that
 // escapes every handler ends the program through the backstop that it installs; SIGTERM,
 // SIGHUP and SIGINT end it as its quit command does.
 class Application : public QApplication {
@@ -40,6 +42,7 @@ private:
     // a signal never cuts the last save short.
     toolkit::EndSignals m_endSignals;
     std::unique_ptr<ScoreKeeper> m_scores; // made once the application has its name
+    Settings m_settings{Settings::defaultPath()};
     QTranslator m_translator;
 };
 

@@ -153,6 +153,25 @@ stop
 # With no sound server here, the game over rang the X bell, and nothing was written to stderr.
 check "the program wrote no warnings: $(head -c 300 "$work/stderr")" test ! -s "$work/stderr"
 
+# --- Under a window manager, another program takes the focus: the game pauses, and goes on
+# when the player is back ---
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+wait_for 30 xprop -root _NET_SUPPORTING_WM_CHECK
+start en
+wait_for 30 xdotool windowactivate --sync "$wid"
+xdotool mousemove --window "$wid" 190 185 click 1 # new game
+# The top middle cell's face, or the cover of a paused game over the grid.
+covered() { import -window "$wid" -crop 1x1+464+40 -depth 8 txt:- 2>/dev/null | grep -q '#404040'; }
+xmessage -title other "another program" &
+pids+=($!)
+other=$(timeout 30 xdotool search --sync --onlyvisible --name '^other$' | head -n 1)
+wait_for 30 xdotool windowactivate --sync "$other"
+check "leaving the game for another program pauses it" wait_for 30 covered
+wait_for 30 xdotool windowactivate --sync "$wid"
+check "coming back goes on with the game" wait_for 30 not covered
+stop
+
 # --- No window system to connect to: one line that says so, and a failure status ---
 no_display() { # no_display <environment…>: runs the program where it can open no window
     local status=0

@@ -8,8 +8,11 @@
 #include "process.h"
 #include "recordingdesktop.h"
 #include "scores/scorekeeper.h"
+#include "settings/settings.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTranslator>
 
 // What the application does for the whole process before its first window, in the language
@@ -28,15 +31,22 @@ private:
 };
 
 // The main window as the application makes it, on a desktop that records, with its score file
-// at `scorePath`.
+// at `scorePath` and its settings beside it.
 struct TestGame {
     explicit TestGame(const QString &scorePath)
-        : scores(scorePath), window(desktop, pictures, scores)
+        : scores(scorePath), settings(settingsPath(scorePath)),
+          window(desktop, pictures, scores, settings)
     {
+    }
+
+    static QByteArray settingsPath(const QString &scorePath)
+    {
+        return QFile::encodeName(QFileInfo(scorePath).dir().filePath("kaludnik.conf"));
     }
 
     RecordingDesktop desktop;
     toolkit::PictureStore pictures;
     ScoreKeeper scores;
+    Settings settings;
     MainWindow window;
 };

@@ -12,7 +12,9 @@
 #include "scorewindow.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QPixmapCache>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -110,7 +112,8 @@ private Q_SLOTS:
     void titleTimerRunsOnlyWhileThereIsSomethingToType();
 
     void coveredCommandsDoNothingDuringAGame();
-    void helpAndAboutWorkAfterTheGame();
+    void commandsByKeyByMenuAndByTab();
+    void pauseHoldsEveryCountdown();
     void spaceOnTheHiddenButtonOpensTheScoreWindow();
     void quitCloseAndKeysEndTheProgramAndStopEveryTimer();
     void gridKeysClickTheirCells();
@@ -388,17 +391,118 @@ void MainWindowTest::coveredCommandsDoNothingDuringAGame()
     }
 }
 
-void MainWindowTest::helpAndAboutWorkAfterTheGame()
+void MainWindowTest::commandsByKeyByMenuAndByTab()
 {
     MainView &view = *m_view;
-    QCOMPARE(modalWindowsOpenedBy([&] { QTest::mouseClick(view.help, Qt::LeftButton); }), 1);
-    QCOMPARE(modalWindowsOpenedBy([&] { QTest::mouseClick(view.about, Qt::LeftButton); }), 1);
-
+    MainWindow &window = m_game->window;
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const auto key = [&](QKeyCombination combination) {
+        QTest::keyClick(window.windowHandle(), combination.key(), combination.keyboardModifiers());
+    };
+    auto *menu = window.findChild<QMenu *>();
+    const auto command = [&](const char *name) { return window.findChild<QAction *>(name); };
+    // Tab reaches each command in turn, and Space presses the one it reached.
+    for (Label *next : {view.newGame, view.help, view.about}) {
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    QCOMPARE(modalWindowsOpenedBy([&] { key(Qt::Key_Space); }), 1);
+    QCOMPARE(modalWindowsOpenedBy([&] { key(Qt::Key_F1); }), 1);
+    // During a game help and about are out of reach of their keys, the menu and the focus;
+    // the table of best results is not.
     view.startNewGame();
+    QCOMPARE(modalWindowsOpenedBy([&] { key(Qt::Key_F1); }), 0);
+    QVERIFY(!command("helpAction")->isEnabled() && !command("aboutAction")->isEnabled());
+    QCOMPARE(view.help->focusPolicy(), Qt::NoFocus);
+    key(Qt::CTRL | Qt::Key_H);
+    QVERIFY(findWindow<ScoreWindow>() && findWindow<ScoreWindow>()->isVisible());
+    findWindow<ScoreWindow>()->close();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // The menu opens on a right click anywhere but on a cell, and on the menu key, inside the
+    // window whatever has the focus.
+    view.scoreWindowButton->setFocus();
+    key(Qt::Key_Menu);
+    QVERIFY(menu->isVisible() && window.geometry().contains(menu->pos()));
+    menu->close();
+    QTest::mouseClick(window.windowHandle(), Qt::RightButton, {},
+                      view.cells[4]->geometry().center());
+    QVERIFY(!menu->isVisible());
+    QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, QPoint(20, 300));
+    QVERIFY(menu->isVisible());
+    menu->close();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // M turns the game-over sound off, and the choice is kept.
+    key(Qt::Key_M);
     view.tickAllToDeath();
-    QCOMPARE(m_game->window.childAt(view.about->geometry().center()), view.about);
-    QCOMPARE(modalWindowsOpenedBy([&] { QTest::mouseClick(view.help, Qt::LeftButton); }), 1);
-    QCOMPARE(modalWindowsOpenedBy([&] { QTest::mouseClick(view.about, Qt::LeftButton); }), 1);
+    QCOMPARE(m_game->desktop.sounds, 0);
+    QCOMPARE(
+        Settings(TestGame::settingsPath(m_home.filePath(QStringLiteral("scores.json")))).sound(),
+        false);
+}
+
+void MainWindowTest::pauseHoldsEveryCountdown()
+{
+    MainView &view = *m_view;
+    MainWindow &window = m_game->window;
+    auto *cover = control<Label>(&window, "pauseCover");
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const auto key = [&](Qt::Key key) { QTest::keyClick(window.windowHandle(), key); };
+    const auto cellsTicking = [&] {
+        return std::any_of(view.timers.begin(), view.timers.end(),
+                           [](const QTimer *timer) { return timer->isActive(); });
+    };
+    key(Qt::Key_P); // before the first game there is nothing to pause
+    QVERIFY(!cover->isVisible());
+    view.startNewGame();
+    view.tickCell(4);
+    // The rest of a period, to the millisecond: what the timer had left when the key came.
+    const int left = view.timers[4]->remainingTime();
+    QElapsedTimer clock;
+    clock.start();
+    key(Qt::Key_P);
+    const qint64 took = clock.elapsed();
+    QVERIFY(cover->isVisible() && !cellsTicking());
+    // The grid takes no click, neither where the cover lies nor from the keyboard.
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                      view.cells[0]->geometry().center());
+    view.cells[0]->click();
+    QCOMPARE(view.scoreLine->text(), scoreLine(0));
+    // Help opens while the game is paused, and the game stays paused behind it.
+    QCOMPARE(modalWindowsOpenedBy([&] { key(Qt::Key_F1); }), 1);
+    QVERIFY(cover->isVisible() && !cellsTicking());
+    key(Qt::Key_Pause);
+    QVERIFY(!cover->isVisible() && cellsTicking());
+    const int rest = view.timers[4]->interval();
+    QVERIFY2(
+        rest <= left && rest >= left - took - 1,
+        qPrintable(QStringLiteral("%1 ms of %2 left, %3 ms taken").arg(rest).arg(left).arg(took)));
+    view.tickCell(4);
+    QCOMPARE(view.cells[4]->text(), QStringLiteral("8"));
+    QCOMPARE(view.timers[4]->interval(), 1000); // its own period again
+    // Leaving for another program pauses the game, and coming back goes on; a pause of the
+    // player's own outlasts both.
+    QWidget otherProgram;
+    const auto focusOn = [](QWidget &target) {
+        target.show();
+        target.activateWindow();
+        return QTest::qWaitForWindowActive(&target);
+    };
+    for (const bool paused : {false, true}) {
+        if (paused)
+            key(Qt::Key_P);
+        QVERIFY(focusOn(otherProgram));
+        QVERIFY(cover->isVisible());
+        QVERIFY(focusOn(window));
+        QCOMPARE(cover->isVisible(), paused);
+    }
+    // A new game starts unpaused; after game over there is nothing to pause.
+    view.startNewGame();
+    QVERIFY(!cover->isVisible() && cellsTicking());
+    view.tickAllToDeath();
+    key(Qt::Key_P);
+    QVERIFY(!cover->isVisible());
 }
 
 void MainWindowTest::spaceOnTheHiddenButtonOpensTheScoreWindow()

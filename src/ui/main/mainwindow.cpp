@@ -15,11 +15,14 @@
 #include "pictures.h"
 #include "process.h"
 #include "scorewindow.h"
+#include "settings/settings.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 
@@ -46,6 +49,7 @@ constexpr ControlName<Picture> PlayPicture{"playPicture"};
 constexpr ControlName<QPushButton> Cells[Board::CellCount] = {{"cell0"}, {"cell1"}, {"cell2"},
                                                               {"cell3"}, {"cell4"}, {"cell5"},
                                                               {"cell6"}, {"cell7"}, {"cell8"}};
+constexpr ControlName<Label> PauseCover{"pauseCover"};
 constexpr ControlName<QPushButton> ScoreWindowButton{"scoreWindowButton"};
 
 constexpr FontSpec CommandFont{fonts::SansSerif, 13.5, true};
@@ -174,6 +178,14 @@ constexpr ControlSpec Controls[] = {
      TextColor::System,
      TopLeft,
      "10"},
+    // Over the grid while the game is paused, so that a paused game gives no free look.
+    {PauseCover.name,
+     ControlKind::Cover,
+     {5400, 120, 3135, 3135},
+     CommandFont,
+     TextColor::White,
+     Qt::AlignCenter,
+     nullptr},
     // Below the client area: never seen, reached through the keyboard focus alone.
     {ScoreWindowButton.name,
      ControlKind::Button,
@@ -205,32 +217,26 @@ QString cellDescription(int index, const QString &caption)
 } // namespace
 
 MainWindow::MainWindow(toolkit::Desktop &desktop, toolkit::PictureStore &pictures,
-                       ScoreKeeper &scores, QWidget *parent)
+                       ScoreKeeper &scores, Settings &settings, QWidget *parent)
     : QWidget(parent, toolkit::frames::Fixed), m_desktop(desktop), m_pictures(pictures),
-      m_scores(scores)
+      m_scores(scores), m_settings(settings)
 {
     toolkit::applyDesign(this,
                          {8610, 5505, QGuiApplication::palette().color(QPalette::Button), false});
     setWindowTitle(QString::fromUtf8(AppInfo::DisplayName));
     setWindowIcon(pictures.applicationIcon());
     buildControls();
-
-    // The usual desktop keys for a new game and for quitting, from every window of the game
-    // that is not modal (the score window's too); help and about have none, as they are meant
-    // to be out of reach while a game runs.
-    auto *newGame = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this, nullptr, nullptr,
-                                  Qt::ApplicationShortcut);
-    toolkit::connectGuarded(m_desktop, newGame, &QShortcut::activated, this,
-                            &MainWindow::startNewGame);
-    auto *quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, nullptr, nullptr,
-                               Qt::ApplicationShortcut);
-    toolkit::connectGuarded(m_desktop, quit, &QShortcut::activated, this, &MainWindow::quit);
+    buildCommands();
     toolkit::connectGuarded(m_desktop, &m_scores, &ScoreKeeper::answered, this,
                             &MainWindow::takeScoresAnswer);
     auto *gridKeys = new toolkit::GridKeys(this);
     toolkit::connectGuarded(m_desktop, gridKeys, &toolkit::GridKeys::pressed, this,
                             &MainWindow::playPlace);
+    // A grid key wins over a command's key that a layout puts in the grid's block.
+    installEventFilter(gridKeys);
     m_gridKeys = gridKeys;
+    toolkit::connectGuarded(m_desktop, qGuiApp, &QGuiApplication::focusWindowChanged, this,
+                            &MainWindow::followFocus);
 
     armTitle();
     m_newGameCommand->showText(tr("New Game"));
@@ -240,7 +246,10 @@ MainWindow::MainWindow(toolkit::Desktop &desktop, toolkit::PictureStore &picture
     m_aboutCommand->showText(tr("About"));
     m_quitCommand->showText(tr("Quit"));
     m_gameOverLabel->showText(tr("Game Over"));
-    // The cells are disabled, so the hidden button is the one control that takes the focus.
+    //: Over the grid while the game is paused; P and Pause are keys.
+    m_pauseCover->showText(tr("Paused. Press P or Pause to go on."));
+    showCommands();
+    // The hidden button holds the focus at start, so that Space and Enter open the table.
     m_scoreWindowButton->setFocus();
 }
 
@@ -258,6 +267,7 @@ void MainWindow::buildControls()
     m_quitCommand = builtControl(this, QuitCommand);
     m_gameOverLabel = builtControl(this, GameOverLabel);
     m_playPicture = builtControl(this, PlayPicture);
+    m_pauseCover = builtControl(this, PauseCover);
     m_scoreWindowButton = builtControl(this, ScoreWindowButton);
 
     m_backgroundPicture->setPicture(
@@ -267,6 +277,7 @@ void MainWindow::buildControls()
         [&pictures = m_pictures](qreal ratio) { return pictures.play(ratio); });
     m_playPicture->hide();
     m_gameOverLabel->hide();
+    m_pauseCover->hide();
 
     for (int i = 0; i < Board::CellCount; ++i) {
         QPushButton *cell = builtControl(this, Cells[i]);
@@ -286,9 +297,12 @@ void MainWindow::buildControls()
                                 [this, i] { tickCell(i); });
         m_cellTimers[std::size_t(i)] = timer;
     }
-    for (int i = 1; i < Board::CellCount; ++i)
-        setTabOrder(m_cells[std::size_t(i - 1)], m_cells[std::size_t(i)]);
-    setTabOrder(m_cells.back(), m_scoreWindowButton);
+    // Tab goes from the hidden button through the commands to the cells.
+    QList<QWidget *> tabOrder{m_scoreWindowButton, m_newGameCommand, m_helpCommand, m_aboutCommand,
+                              m_quitCommand};
+    tabOrder.append(QList<QWidget *>(m_cells.begin(), m_cells.end()));
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
     //: What a screen reader calls the hidden button that opens the score window.
     m_scoreWindowButton->setAccessibleName(tr("Open the score table"));
 
@@ -314,6 +328,93 @@ void MainWindow::buildControls()
     toolkit::connectGuarded(m_desktop, m_quitCommand, &Label::clicked, this, &MainWindow::quit);
     toolkit::connectGuarded(m_desktop, m_scoreWindowButton, &QPushButton::clicked, this,
                             &MainWindow::openScoreWindow);
+}
+
+void MainWindow::buildCommands()
+{
+    // Each with its keys, by the desktop's conventions; a new game and quitting reach from the
+    // score window too.
+    struct CommandSpec {
+        const char *name;
+        const char *text;
+        std::array<QKeyCombination, 2> keys;
+        Qt::ShortcutContext reach;
+        bool checkable;
+        void (MainWindow::*handler)();
+    };
+    static constexpr QKeyCombination None{};
+    static constexpr CommandSpec Commands[CommandCount] = {
+        {"newGameAction",
+         QT_TRANSLATE_NOOP("MainWindow", "New Game"),
+         {Qt::CTRL | Qt::Key_N, None},
+         Qt::ApplicationShortcut,
+         false,
+         &MainWindow::startNewGame},
+        {"pauseAction",
+         QT_TRANSLATE_NOOP("MainWindow", "Pause"),
+         {Qt::Key_P, Qt::Key_Pause},
+         Qt::WindowShortcut,
+         true,
+         &MainWindow::togglePause},
+        {"bestResultsAction",
+         QT_TRANSLATE_NOOP("MainWindow", "Best Results"),
+         {Qt::CTRL | Qt::Key_H, None},
+         Qt::WindowShortcut,
+         false,
+         &MainWindow::openScoreWindow},
+        {"soundAction",
+         QT_TRANSLATE_NOOP("MainWindow", "Sound"),
+         {Qt::Key_M, None},
+         Qt::WindowShortcut,
+         true,
+         &MainWindow::toggleSound},
+        {"helpAction",
+         QT_TRANSLATE_NOOP("MainWindow", "Help"),
+         {Qt::Key_F1, None},
+         Qt::WindowShortcut,
+         false,
+         &MainWindow::openHelp},
+        {"aboutAction",
+         QT_TRANSLATE_NOOP("MainWindow", "About"),
+         {None, None},
+         Qt::WindowShortcut,
+         false,
+         &MainWindow::openAbout},
+        {"quitAction",
+         QT_TRANSLATE_NOOP("MainWindow", "Quit"),
+         {Qt::CTRL | Qt::Key_Q, None},
+         Qt::ApplicationShortcut,
+         false,
+         &MainWindow::quit},
+    };
+    m_menu = new QMenu(this);
+    for (int i = 0; i < CommandCount; ++i) {
+        const CommandSpec &spec = Commands[i];
+        auto *command = new QAction(tr(spec.text), this);
+        command->setObjectName(QLatin1String(spec.name));
+        QList<QKeySequence> keys;
+        for (const QKeyCombination key : spec.keys) {
+            if (key != None)
+                keys.append(key);
+        }
+        command->setShortcuts(keys);
+        command->setShortcutContext(spec.reach);
+        command->setCheckable(spec.checkable);
+        toolkit::connectGuarded(m_desktop, command, &QAction::triggered, this, spec.handler);
+        addAction(command);
+        if (i == BestResults || i == Help || i == Quit)
+            m_menu->addSeparator();
+        m_menu->addAction(command);
+        m_commands[std::size_t(i)] = command;
+    }
+    // The sound's setting is read when first needed: here, or at the first game over.
+    toolkit::connectGuarded(m_desktop, m_menu, &QMenu::aboutToShow, this,
+                            [this] { m_commands[Sound]->setChecked(m_settings.sound()); });
+    auto *menuKeys = new QAction(this);
+    menuKeys->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    toolkit::connectGuarded(m_desktop, menuKeys, &QAction::triggered, this,
+                            &MainWindow::openMenuByKey);
+    addAction(menuKeys);
 }
 
 HelpWindow &MainWindow::helpWindow()
@@ -361,12 +462,75 @@ void MainWindow::startNewGame()
         activateWindow();
     }
     m_board.newGame();
+    m_timersHeld = false; // every period starts afresh, paused or not
     for (int i = 0; i < Board::CellCount; ++i)
         showCell(i, true);
     m_playPicture->show();
     showScore();
     m_gameOverLabel->hide();
+    showPause();
     armTitle();
+}
+
+void MainWindow::togglePause()
+{
+    if (m_board.pauseReason() == Pause::None)
+        m_board.pause(Pause::Player);
+    else
+        m_board.resume(Pause::Player);
+    showPause();
+}
+
+void MainWindow::toggleSound()
+{
+    const bool on = !m_settings.sound();
+    m_settings.setSound(on);
+    m_commands[Sound]->setChecked(on);
+}
+
+void MainWindow::followFocus(QWindow *focus)
+{
+    // The game's own windows are transient for this one; its menu too.
+    if (focus && (focus == windowHandle() || focus->transientParent() == windowHandle()))
+        m_board.resume(Pause::Away);
+    else
+        m_board.pause(Pause::Away);
+    showPause();
+}
+
+void MainWindow::openMenuByKey()
+{
+    // At the control that has the focus, unless it lies out of sight (the hidden button).
+    const QWidget *focus = focusWidget();
+    const QPoint at = focus && rect().contains(focus->geometry().center())
+                          ? focus->geometry().center()
+                          : m_newGameCommand->geometry().center();
+    m_menu->popup(mapToGlobal(at));
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    // A right click on a cell is a click meant for the game, not for the menu.
+    if (event->reason() == QContextMenuEvent::Mouse &&
+        qobject_cast<QPushButton *>(childAt(event->pos())))
+        return;
+    toolkit::runGuarded(m_desktop, [this, event] {
+        if (event->reason() == QContextMenuEvent::Mouse)
+            m_menu->popup(event->globalPos());
+        else
+            openMenuByKey();
+    });
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        toolkit::runGuarded(m_desktop, [this] {
+            m_board.pause(Pause::Away);
+            showPause();
+        });
+    }
+    QWidget::changeEvent(event);
 }
 
 void MainWindow::openHelp()
@@ -457,10 +621,14 @@ void MainWindow::showCell(int index, bool restartPeriod)
 {
     const Cell &cell = m_board.cell(index);
     QTimer *timer = m_cellTimers[std::size_t(index)];
-    // A timer runs while it is enabled with a period; a new period starts it afresh.
+    // A timer runs while it is enabled with a period, unless the game is paused; a new period
+    // starts it afresh. The one period that goes on after a pause is shorter, and the tick that
+    // ends it starts the cell's own period again.
     if (!cell.timerEnabled || cell.timerInterval <= 0) {
         timer->stop();
         timer->setInterval(cell.timerInterval);
+    } else if (m_timersHeld) {
+        return;
     } else if (restartPeriod || !timer->isActive() || timer->interval() != cell.timerInterval) {
         timer->start(cell.timerInterval);
     }
@@ -486,8 +654,47 @@ void MainWindow::showGameOver()
     m_gameBeingStored = true;
     m_gameOverLabel->show();
     m_playPicture->hide();
-    m_desktop.playGameOverSound();
+    showCommands();
+    if (m_settings.sound())
+        m_desktop.playGameOverSound();
     m_desktop.announce(m_gameOverLabel);
+}
+
+void MainWindow::showPause()
+{
+    const bool paused = m_board.isPaused();
+    if (paused != m_timersHeld) {
+        m_timersHeld = paused;
+        for (int i = 0; i < Board::CellCount; ++i) {
+            QTimer *timer = m_cellTimers[std::size_t(i)];
+            const Cell &cell = m_board.cell(i);
+            if (paused && timer->isActive()) {
+                m_restOfPeriod[std::size_t(i)] = timer->remainingTime();
+                timer->stop();
+            } else if (!paused && cell.timerEnabled && cell.timerInterval > 0) {
+                timer->start(m_restOfPeriod[std::size_t(i)]);
+            }
+        }
+    }
+    if (paused != m_pauseCover->isVisible()) {
+        m_pauseCover->setVisible(paused);
+        if (paused)
+            m_desktop.announce(m_pauseCover);
+    }
+    showCommands();
+}
+
+void MainWindow::showCommands()
+{
+    // Help and about are out of reach while a game runs, as the play picture covers them; a
+    // pause brings them within reach of their keys and the menu, not of the focus.
+    const bool running = m_board.phase() == GamePhase::Running;
+    m_commands[Pause]->setEnabled(running);
+    m_commands[Pause]->setChecked(m_board.isPaused());
+    for (const Command covered : {Help, About})
+        m_commands[covered]->setEnabled(!running || m_board.isPaused());
+    for (Label *covered : {m_helpCommand, m_aboutCommand})
+        covered->setFocusPolicy(running ? Qt::NoFocus : Qt::TabFocus);
 }
 
 void MainWindow::takeScoresAnswer(const ScoreKeeper::Answer &answer)

@@ -35,7 +35,7 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        if (label()->actsAsCommand() && isCovered())
+        if (label()->actsAsCommand() && label()->isCovered())
             state.disabled = true;
         if (label()->isDecorative())
             state.invisible = true;
@@ -49,18 +49,12 @@ public:
 
     void doAction(const QString &action) override
     {
-        if (action == pressAction() && label()->actsAsCommand() && !isCovered())
+        if (action == pressAction() && label()->actsAsCommand() && !label()->isCovered())
             Q_EMIT label()->clicked();
     }
 
 private:
     Label *label() const { return static_cast<Label *>(widget()); }
-
-    bool isCovered() const
-    {
-        const QWidget *parent = label()->parentWidget();
-        return parent && parent->childAt(label()->geometry().center()) != label();
-    }
 };
 
 // A picture is there for its look alone (the background, the dark screen over covered commands,

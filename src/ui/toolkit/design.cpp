@@ -39,7 +39,8 @@ QWidget *build(const ControlSpec &control, QWidget *window)
     case ControlKind::Text:
     case ControlKind::FixedText:
     case ControlKind::Decoration:
-    case ControlKind::Command: {
+    case ControlKind::Command:
+    case ControlKind::Cover: {
         const bool autoSize =
             control.kind == ControlKind::Text || control.kind == ControlKind::Command;
         auto *label = new Label(control.place, autoSize, window);
@@ -48,6 +49,14 @@ QWidget *build(const ControlSpec &control, QWidget *window)
         label->setTextColor(colorOf(control.color));
         label->setActsAsCommand(control.kind == ControlKind::Command);
         label->setDecorative(control.kind == ControlKind::Decoration);
+        if (control.kind == ControlKind::Cover) {
+            label->setAttribute(Qt::WA_TranslucentBackground, false);
+            label->setAttribute(Qt::WA_NoSystemBackground, false);
+            QPalette colors = label->palette();
+            colors.setColor(QPalette::Window, colors::DarkGrey);
+            label->setPalette(colors);
+            label->setAutoFillBackground(true);
+        }
         if (!text.isEmpty())
             label->showText(text);
         return label;

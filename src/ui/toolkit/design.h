@@ -21,6 +21,8 @@ enum class ControlKind {
     FixedText,  // a transparent label of its design size; a longer text wraps inside
     Decoration, // a fixed text drawn for its look alone: screen readers never see it
     Command,    // a text that acts as a push button: clicked, and read as one by screen readers
+    Cover,      // a dark panel of its design size in front of what it hides, its text centred
+                // and wrapped inside; it takes the clicks there
     Picture,    // a picture at its own size; the design's size is the picture's
     Button,     // a push button, pressed by a click, Space or Enter
     TextBox,    // a single-line text box

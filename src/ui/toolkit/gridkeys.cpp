@@ -56,12 +56,18 @@ int GridKeys::placeOf(const QKeyEvent &event)
 
 bool GridKeys::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+    const bool shortcut = event->type() == QEvent::ShortcutOverride;
+    if (!shortcut && (!watched->isWindowType() ||
+                      (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)))
         return QObject::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     const int place = placeOf(*key);
     if (place < 0)
         return QObject::eventFilter(watched, event);
+    if (shortcut) {
+        event->accept(); // the key is the grid's: no shortcut takes it
+        return true;
+    }
     if (event->type() == QEvent::KeyRelease) {
         m_releasedKey = key->nativeScanCode();
         m_releasedAt = key->timestamp();

@@ -12,8 +12,10 @@ namespace toolkit {
 // they type: the numeric keypad as it looks (7 8 9 on top, with or without Num Lock), and the
 // block of letter keys at the left of the main keyboard (Q W E / A S D / Z X C on a US keyboard,
 // the same three rows of keys on QWERTZ and AZERTY whatever their letters). Installed on a
-// window, it takes those keys before any control sees them and says which place was pressed;
-// a held key presses once.
+// window (its QWindow), it takes those keys before any control sees them and says which place
+// was pressed; a held key presses once. Installed on the window's widget too, it keeps the
+// window's shortcuts off those keys, so that a layout that types P or M in the grid's block
+// plays the grid.
 class GridKeys : public QObject {
     Q_OBJECT
 

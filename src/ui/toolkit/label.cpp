@@ -52,6 +52,12 @@ void Label::setActsAsCommand(bool actsAsCommand)
     setFocusPolicy(actsAsCommand ? Qt::TabFocus : Qt::NoFocus);
 }
 
+bool Label::isCovered() const
+{
+    const QWidget *parent = parentWidget();
+    return parent && parent->childAt(geometry().center()) != this;
+}
+
 void Label::setTextColor(const QColor &color)
 {
     QPalette colors = palette();
@@ -92,7 +98,7 @@ void Label::keyPressEvent(QKeyEvent *event)
 {
     const bool press = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
                        event->key() == Qt::Key_Enter;
-    if (!m_actsAsCommand || !press || event->modifiers() & ~Qt::KeypadModifier) {
+    if (!m_actsAsCommand || !press || event->modifiers() & ~Qt::KeypadModifier || isCovered()) {
         QLabel::keyPressEvent(event);
         return;
     }

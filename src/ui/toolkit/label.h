@@ -27,6 +27,9 @@ public:
     // A label that acts as a command reads to screen readers as a push button.
     void setActsAsCommand(bool actsAsCommand);
     bool actsAsCommand() const { return m_actsAsCommand; }
+    // Whether a control in front hides the label's middle: a covered command takes no clicks
+    // there, and no keys.
+    bool isCovered() const;
     // A decorative label (a copy of another's text, drawn for its look) is invisible to screen
     // readers, which read the text once, from the label it copies.
     void setDecorative(bool decorative) { m_decorative = decorative; }
