@@ -22,9 +22,11 @@
 #include <random>
 
 #include <grp.h>
+#include <pwd.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 namespace {
@@ -400,8 +402,12 @@ void ScoresTest::lockProblemsEndASaveAtOnce_data()
     QTest::addColumn<QString>("lock"); // what stands in the lock's place
     QTest::addColumn<int>("added");    // the status of a save
     QTest::newRow("stale and read-only") << "stale" << int(ScoreFile::Status::Ok);
+    QTest::newRow("another host's, old, read-only")
+        << "stale elsewhere" << int(ScoreFile::Status::Ok);
     QTest::newRow("a folder") << "folder" << int(ScoreFile::Status::NotSaved);
     QTest::newRow("a FIFO") << "fifo" << int(ScoreFile::Status::NotSaved);
+    QTest::newRow("a FIFO for the stale lock's marker")
+        << "stale, marker fifo" << int(ScoreFile::Status::NotSaved);
 }
 
 // As an ordinary user, for whom a read-only lock cannot be opened for writing. No wait, for
@@ -418,20 +424,26 @@ void ScoresTest::lockProblemsEndASaveAtOnce()
         QVERIFY(QDir().mkpath(lockPath));
     else if (lock == QLatin1String("fifo"))
         QVERIFY(::mkfifo(lockPath, 0666) == 0);
-    else { // of a process that no longer runs, here
+    else { // of a process that no longer runs, here or on another machine an hour ago
         QFile stale(QFile::decodeName(lockPath));
+        const QByteArray host = lock.endsWith(QLatin1String("elsewhere"))
+                                    ? QByteArray("elsewhere.example.org")
+                                    : QSysInfo::machineHostName().toUtf8();
         QVERIFY(stale.open(QIODevice::WriteOnly) &&
-                stale.write("2147483000\nkaludnik\n" + QSysInfo::machineHostName().toUtf8() +
-                            "\n") > 0);
+                stale.write("2147483000\nkaludnik\n" + host + "\n") > 0);
         stale.close();
-        QVERIFY(::chmod(lockPath, 0444) == 0);
+        const timeval anHourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+        QVERIFY(::chmod(lockPath, 0444) == 0 && ::utimes(lockPath, anHourAgo) == 0);
+        if (lock.endsWith(QLatin1String("marker fifo")))
+            QVERIFY(::mkfifo(lockPath + ".rmlock", 0666) == 0);
     }
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(),
                 {QStringLiteral("--add-as-nobody"), path()});
     QVERIFY2(child.waitForFinished(60000), "a save waits for ever");
     QCOMPARE(child.readAllStandardOutput().split(' ').value(1).toInt(), added);
-    QCOMPARE(child.readAllStandardError().contains(lockPath), lock != QLatin1String("stale"));
+    QCOMPARE(child.readAllStandardError().contains(lockPath),
+             !lock.startsWith(QLatin1String("stale")) || lock.endsWith(QLatin1String("fifo")));
 }
 
 void ScoresTest::theDataFolderFollowsTheXdgRules()
@@ -439,6 +451,18 @@ void ScoresTest::theDataFolderFollowsTheXdgRules()
     qputenv("XDG_DATA_HOME", "relative/data"); // ignored, as relative
     QCOMPARE(ScoreFile::defaultPath(),
              QFile::encodeName(QDir::homePath()) + "/.local/share/kaludnik/scores.json");
+    // Without HOME, the home the password database names.
+    const QByteArray home = qgetenv("HOME");
+    qunsetenv("HOME");
+    QCOMPARE(ScoreFile::defaultPath(),
+             QByteArray(::getpwuid(::getuid())->pw_dir) + "/.local/share/kaludnik/scores.json");
+    qputenv("HOME", home);
+    // A table that is a link, as a dotfile manager makes it, stays one: written where it points.
+    QVERIFY(QDir().mkpath(QFileInfo(path()).path()));
+    QVERIFY(QFile::link(m_dir->filePath(QStringLiteral("kept.json")), path()));
+    QCOMPARE(ScoreFile(path()).add(entry("Eva", 120), "Eva"), ScoreFile::Status::Ok);
+    QVERIFY(QFileInfo(path()).isSymLink() &&
+            contents(m_dir->filePath("kept.json")).contains("Eva"));
     // A folder named in Latin-1, not UTF-8, is the folder of those bytes.
     const QByteArray latin1 = QFile::encodeName(m_dir->path()) + "/\xe9t\xe9";
     qputenv("XDG_DATA_HOME", latin1);

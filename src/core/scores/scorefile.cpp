@@ -47,56 +47,88 @@ QString dateText(const QDateTime &when)
     return when.toUTC().toString(Qt::ISODate);
 }
 
+// Where QLockFile puts its marker while it removes a stale lock.
+QString markerOf(const QLockFile &lock)
+{
+    return lock.fileName() + QStringLiteral(".rmlock");
+}
+
+// Whether the lock was written on another machine that shares the folder: whether its owner
+// lives can then be told only by the advisory lock it holds.
+bool fromAnotherHost(const QLockFile &lock)
+{
+    qint64 pid = 0;
+    QString host;
+    return lock.getLockInfo(&pid, &host, nullptr) && !host.isEmpty() &&
+           host != QSysInfo::machineHostName();
+}
+
 // After QLockFile::tryLock() failed, which removes a lock whose owner is gone wherever it can:
 // whether the lock is held by a copy of the game that is saving, or is about to be, and so
 // worth waiting for.
 bool heldByAnotherCopy(const QLockFile &lock)
 {
+    const QFileInfo info(lock.fileName());
+    const bool young =
+        info.isFile() &&
+        qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) <= StaleLockMs;
     qint64 pid = 0;
-    QString host;
-    if (lock.getLockInfo(&pid, &host, nullptr))
-        return (!host.isEmpty() && host != QSysInfo::machineHostName()) ||
-               ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+    if (fromAnotherHost(lock))
+        return young; // an older one is taken over below if nobody holds it locked
+    if (lock.getLockInfo(&pid, nullptr, nullptr))
+        return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
     // No owner written yet: a copy between creating its lock and writing into it, unless the
     // lock is older than that could take, or no file at all.
-    const QFileInfo info(lock.fileName());
-    return info.isFile() &&
-           qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) <= StaleLockMs;
+    return young;
 }
+
+enum class Stale { Removed, Held, Kept };
 
 // A lock that no living copy of the game holds, taken away, whatever the lock file's own mode:
 // QLockFile removes it only where it can open it for writing. QLockFile's owner holds an
 // advisory lock on its lock file for as long as it lives, so one that can be locked, and is
-// still the file that was examined, is nobody's.
-bool removeStaleLock(const QString &path)
+// still the file that was examined, is nobody's. Where that is the only proof (a lock of
+// another host, whose process cannot be asked), a lock that cannot be locked, for whatever
+// reason, counts as held: on a file system without working locks, age proves nothing.
+Stale removeStaleLock(const QString &path, bool onlyProof)
 {
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return errno == EACCES && ::unlink(name.constData()) == 0; // not even readable
+    if (fd < 0) {
+        if (onlyProof)
+            return Stale::Held;
+        return errno == EACCES && ::unlink(name.constData()) == 0 ? Stale::Removed // unreadable
+                                                                  : Stale::Kept;
+    }
+    Stale result = Stale::Kept;
     struct stat opened {};
     struct stat named {};
-    const bool removed = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
-                         ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-                         ::stat(name.constData(), &named) == 0 && named.st_ino == opened.st_ino &&
-                         named.st_dev == opened.st_dev && ::unlink(name.constData()) == 0;
+    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode)) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+            result = errno == EWOULDBLOCK || onlyProof ? Stale::Held : Stale::Kept;
+        else if (::stat(name.constData(), &named) == 0 && named.st_ino == opened.st_ino &&
+                 named.st_dev == opened.st_dev && ::unlink(name.constData()) == 0)
+            result = Stale::Removed;
+    }
     ::close(fd);
-    return removed;
+    return result;
 }
 
 enum class Lock { Taken, Busy, Blocked };
 
-// Takes the lock beside the table, at once or not at all. What stands in its place and is not a
-// regular file (a FIFO, a folder, a device) is never opened, as reading a FIFO would wait for
-// a writer for ever: it blocks every save, and is named on stderr for whoever can remove it.
+// Takes the lock beside the table, at once or not at all. What stands in its place, or in the
+// place of the marker that QLockFile opens while it removes a stale lock, and is not a regular
+// file (a FIFO, a folder, a device, a link) is never opened, as opening a FIFO would wait for a
+// writer for ever: it blocks every save, and is named on stderr for whoever can remove it.
 Lock takeLock(QLockFile &lock)
 {
-    struct stat found {};
-    if (::lstat(QFile::encodeName(lock.fileName()).constData(), &found) == 0 &&
-        !S_ISREG(found.st_mode)) {
-        qWarning("%s: the score file's lock %s is not a file; results are not saved",
-                 AppInfo::DisplayName, qUtf8Printable(lock.fileName()));
-        return Lock::Blocked;
+    for (const QString &path : {lock.fileName(), markerOf(lock)}) {
+        struct stat found {};
+        if (::lstat(QFile::encodeName(path).constData(), &found) == 0 && !S_ISREG(found.st_mode)) {
+            qWarning("%s: %s, beside the score file, is not a file; results are not saved",
+                     AppInfo::DisplayName, qUtf8Printable(path));
+            return Lock::Blocked;
+        }
     }
     if (lock.tryLock(0))
         return Lock::Taken;
@@ -104,7 +136,15 @@ Lock takeLock(QLockFile &lock)
         return Lock::Blocked;
     if (heldByAnotherCopy(lock))
         return Lock::Busy;
-    return removeStaleLock(lock.fileName()) && lock.tryLock(0) ? Lock::Taken : Lock::Blocked;
+    switch (removeStaleLock(lock.fileName(), fromAnotherHost(lock))) {
+    case Stale::Removed:
+        return lock.tryLock(0) ? Lock::Taken : Lock::Blocked;
+    case Stale::Held:
+        return Lock::Busy;
+    case Stale::Kept:
+        break;
+    }
+    return Lock::Blocked;
 }
 
 } // namespace
