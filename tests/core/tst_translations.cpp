@@ -153,6 +153,10 @@ void TranslationsTest::languagesFromTheEnvironment_data()
     QTest::newRow("POSIX locale") << QStringList{"cs", "", "POSIX", ""} << "en";
     QTest::newRow("no locale") << QStringList{"cs", "", "", ""} << "en";
     QTest::newRow("C.UTF-8 reads it") << QStringList{"cs", "C.UTF-8", "", ""} << "cs";
+    QTest::newRow("a codeset") << QStringList{"cs.UTF-8", "", "", "de_DE.UTF-8"} << "cs";
+    QTest::newRow("a modifier") << QStringList{"de@euro", "", "", "cs_CZ.UTF-8"} << "de";
+    QTest::newRow("both, and a region")
+        << QStringList{"de_AT.UTF-8@euro", "", "", "C.UTF-8"} << "de";
 }
 
 void TranslationsTest::languagesFromTheEnvironment()

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTranslator>
 
 namespace {
@@ -35,9 +36,10 @@ QString chooseLanguage(const QStringList &uiLanguages, const QStringList &transl
 {
     const QString english = QStringLiteral("en");
     for (const QString &tag : uiLanguages) {
-        // "cs", "cs-CZ", "cs_CZ.UTF-8": the language is what comes before the region.
-        const QString language =
-            tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        // "cs", "cs-CZ", "cs_CZ.UTF-8", "de@euro": the language is what comes before the region,
+        // the codeset or the modifier.
+        static const QRegularExpression rest(QStringLiteral("[-_.@].*"));
+        const QString language = QString(tag).remove(rest).toLower();
         if (language == english || translated.contains(language))
             return language;
     }

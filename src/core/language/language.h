@@ -19,8 +19,9 @@ QStringList messageLanguages(const QString &language, const QString &lcAll,
 // The same, from the process's environment.
 QStringList messageLanguages();
 
-// Of `uiLanguages` in their order ("cs", "cs-CZ" or "cs_CZ.UTF-8"), the first that is English
-// or one of `translated`, as a two-letter code ("cs"); English when none is.
+// Of `uiLanguages` in their order ("cs", "cs-CZ", "cs_CZ.UTF-8" or "de@euro"), the first that is
+// English or one of `translated`, as a two-letter code ("cs"); English when none is. Only the
+// names count: a language is chosen whether or not a locale of it is installed.
 QString chooseLanguage(const QStringList &uiLanguages, const QStringList &translated);
 
 // The languages the program has translations for.
