@@ -116,6 +116,11 @@ private:
     {
         const QRect available = window->screen()->availableGeometry();
         const QRect frame = window->frameGeometry();
+        // Where the screen is not known (Qt's stand-in screen of no size, after a change of the
+        // screen's size left its output without a mode), or the window manager put the window
+        // on another one, its placement stands.
+        if (!available.intersects(frame))
+            return;
         // Inside where it fits; where it does not, its top left corner first.
         const QPoint place(
             std::clamp(frame.left(), available.left(),
