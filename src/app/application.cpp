@@ -90,6 +90,17 @@ private:
     static inline QList<Message> s_heldBack;
 };
 
+// Qt's X11 plug-in ends the program by exit() when its connection to the X server breaks (the
+// server died, the session ended): no destructor of the running program is reached then, only
+// what is registered here. The saves already asked for are written first.
+ScoreKeeper *s_scoresAtExit = nullptr;
+
+void finishSavesAtExit()
+{
+    if (s_scoresAtExit)
+        s_scoresAtExit->finish();
+}
+
 } // namespace
 
 // The language of the whole run is chosen once, from the user's environment as gettext reads
@@ -111,11 +122,16 @@ Application::Application(int &argc, char **argv, const QString &language)
     setQuitOnLastWindowClosed(false); // the main window's close ends the program
     toolkit::process::prepare();
     m_scores = std::make_unique<ScoreKeeper>(ScoreFile::defaultPath());
+    s_scoresAtExit = m_scores.get();
+    std::atexit(finishSavesAtExit);
     if (useLanguage(m_translator, language))
         installTranslator(&m_translator);
 }
 
-Application::~Application() = default;
+Application::~Application()
+{
+    s_scoresAtExit = nullptr;
+}
 
 std::unique_ptr<MainWindow> Application::makeMainWindow()
 {

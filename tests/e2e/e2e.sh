@@ -23,6 +23,18 @@ echo "\$1" >>"$work/opened"
 EOS
 chmod +x "$work/bin/xdg-open"
 
+# The visible window of <title>, once it shows; a search may fail while a window manager
+# reparents windows under it, and is tried again.
+window_id() { # window_id <exact title>
+    local id=""
+    for _ in $(seq 300); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    echo "$id"
+}
+
 # No sound server runs here. libcanberra is pointed at the sound card, where ALSA would write
 # its complaints to stderr at every game over: the program asks the sound server alone.
 start() { # start <language>; sets $pid and $wid
@@ -30,7 +42,7 @@ start() { # start <language>; sets $pid and $wid
         "$program" 2>>"$work/stderr" &
     pid=$!
     pids+=("$pid")
-    wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Ka ludnik$' | head -n 1)
+    wid=$(window_id "Ka ludnik")
 }
 
 stop() {
@@ -153,11 +165,40 @@ stop
 # With no sound server here, the game over rang the X bell, and nothing was written to stderr.
 check "the program wrote no warnings: $(head -c 300 "$work/stderr")" test ! -s "$work/stderr"
 
+# --- The X server dies while a result waits for the lock: it is written before the program
+# ends ---
+# Another copy of the game, saving: a live process holds the lock, kept young.
+lock=$XDG_DATA_HOME/kaludnik/scores.json.lock
+bash -c "while :; do touch '$lock'; sleep 0.2; done" &
+holder=$!
+pids+=("$holder")
+printf '%s\nbash\n%s\n' "$holder" "$(uname -n)" >"$lock"
+rm "$XDG_DATA_HOME/kaludnik/scores.json"
+Xvfb -displayfd 4 -nolisten tcp 4>"$work/dying-display" 2>/dev/null &
+dying=$!
+pids+=("$dying")
+wait_for 30 test -s "$work/dying-display"
+outer=$DISPLAY
+export DISPLAY=:$(cat "$work/dying-display")
+start en
+xdotool mousemove --window "$wid" 190 185 click 1 mousemove --window "$wid" 392 40 click 1
+# Given up after the lock's wait, the result waits in memory, and the window says so.
+check "a result waits while another copy holds the file" wait_for 60 window_appears "Score"
+kill "$holder"
+wait "$holder" 2>/dev/null || true
+rm "$lock"
+kill "$dying"
+wait "$pid" && status=0 || status=$?
+check "the X server gone, the program ends (status $status)" test "$status" -eq 1
+check "the result waiting in memory was written" test -s "$XDG_DATA_HOME/kaludnik/scores.json"
+export DISPLAY=$outer
+
 # --- Under a window manager, another program takes the focus: the game pauses, and goes on
 # when the player is back ---
 openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
-wait_for 30 xprop -root _NET_SUPPORTING_WM_CHECK
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wait_for 30 wm_up
 start en
 wait_for 30 xdotool windowactivate --sync "$wid"
 xdotool mousemove --window "$wid" 190 185 click 1 # new game
@@ -165,11 +206,21 @@ xdotool mousemove --window "$wid" 190 185 click 1 # new game
 covered() { import -window "$wid" -crop 1x1+464+40 -depth 8 txt:- 2>/dev/null | grep -q '#404040'; }
 xmessage -title other "another program" &
 pids+=($!)
-other=$(timeout 30 xdotool search --sync --onlyvisible --name '^other$' | head -n 1)
+other=$(window_id other)
 wait_for 30 xdotool windowactivate --sync "$other"
 check "leaving the game for another program pauses it" wait_for 30 covered
 wait_for 30 xdotool windowactivate --sync "$wid"
 check "coming back goes on with the game" wait_for 30 not covered
+stop
+# A change of the screen's size that leaves its output without a mode (xrandr fails to bring it
+# back): Qt then knows the screen as one of no size, and windows still open where the window
+# manager places them, not at its corner.
+xrandr --fb 640x480 >/dev/null 2>&1 || true
+xrandr --fb 1024x768 >/dev/null 2>&1
+start en
+left=$(xwininfo -id "$wid" | sed -n 's/ *Absolute upper-left X: *//p')
+check "after a change of the screen's size, placed by the window manager (left at $left)" \
+    test "$left" -gt 100
 stop
 
 # --- No window system to connect to: one line that says so, and a failure status ---

@@ -147,19 +147,25 @@ ScoreKeeper::ScoreKeeper(const QByteArray &path, std::chrono::milliseconds lockW
 
 ScoreKeeper::~ScoreKeeper()
 {
+    finish();
+}
+
+void ScoreKeeper::finish()
+{
+    if (!m_thread)
+        return;
     if (!m_thread->isRunning()) { // never asked anything
         delete m_worker;
-        delete m_thread;
+        delete std::exchange(m_thread, nullptr);
         return;
     }
     const QDeadlineTimer deadline(FinishWait);
     ask([deadline](ScoreWorker &worker) { worker.finish(deadline); });
-    if (m_thread->wait(deadline)) {
+    if (m_thread->wait(deadline))
         delete m_thread; // the worker went with the thread's end
-        return;
-    }
-    // A write that has not come back from the disk: the thread is left to end with the
+    // Else a write has not come back from the disk: the thread is left to end with the
     // program; the answer it may still send has nobody to go to.
+    m_thread = nullptr;
 }
 
 void ScoreKeeper::read()
@@ -184,6 +190,8 @@ void ScoreKeeper::retry()
 
 void ScoreKeeper::ask(std::function<void(ScoreWorker &)> request)
 {
+    if (!m_thread)
+        return; // finished
     if (!m_thread->isRunning())
         m_thread->start(); // not before the file is first needed
     ScoreWorker *worker = m_worker;

@@ -45,9 +45,13 @@ public:
     explicit ScoreKeeper(const QByteArray &path, std::chrono::milliseconds lockWait = LockWait,
                          QObject *parent = nullptr);
     explicit ScoreKeeper(const QString &path, std::chrono::milliseconds lockWait = LockWait);
-    // Gives what still waits to be written its last tries, for at most FinishWait. The file is
-    // whole either way: the old one stays until the new one is renamed over it.
+    // As finish().
     ~ScoreKeeper() override;
+
+    // Gives what was asked for and still waits to be written its last tries, for at most
+    // FinishWait, and ends the keeper's thread; nothing more is asked after. The file is whole
+    // either way: the old one stays until the new one is renamed over it.
+    void finish();
 
     // Reads the file afresh, and tries again to write what waits in memory.
     void read();

@@ -2,10 +2,16 @@
 // SPDX-License-Identifier: MIT
 #include "endsignals.h"
 
+#include "appinfo.h"
+#include "desktop.h"
+
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include <sys/socket.h>
@@ -20,6 +26,10 @@ constexpr int Signals[] = {SIGTERM, SIGHUP, SIGINT};
 // A signal handler may do next to nothing: it writes one byte where the event loop watches.
 // It has no other way to reach the object than through this.
 int s_writeEnd = -1;
+// The line the program leaves when it does not end in time, written before it is needed.
+char s_overdue[160] = {};
+std::size_t s_overdueLength = 0;
+volatile std::sig_atomic_t s_deadlineSet = 0;
 
 void tellEventLoop(int)
 {
@@ -27,7 +37,19 @@ void tellEventLoop(int)
     const char byte = 1;
     // A full socket already holds a request: one is as good as many.
     static_cast<void>(::write(s_writeEnd, &byte, 1) == 1);
+    if (!s_deadlineSet) {
+        s_deadlineSet = 1;
+        ::alarm(EndSignals::DeadlineSeconds);
+    }
     errno = interrupted;
+}
+
+// The window thread has not answered the request to end: it is stuck, and only the process's
+// end is left.
+void endOverdue(int)
+{
+    static_cast<void>(::write(STDERR_FILENO, s_overdue, s_overdueLength) > 0);
+    ::_exit(Desktop::FatalErrorStatus);
 }
 
 } // namespace
@@ -46,20 +68,39 @@ EndSignals::EndSignals(QObject *parent) : QObject(parent)
         }
         Q_EMIT arrived();
     });
+    const int length = std::snprintf(s_overdue, sizeof s_overdue,
+                                     "%s: fatal error: the program did not end within %u s of "
+                                     "the signal to end it\n",
+                                     AppInfo::DisplayName, DeadlineSeconds);
+    s_overdueLength = std::size_t(std::max(0, std::min(length, int(sizeof s_overdue) - 1)));
+    struct sigaction overdue {};
+    overdue.sa_handler = endOverdue;
+    sigemptyset(&overdue.sa_mask);
+    ::sigaction(SIGALRM, &overdue, nullptr);
+
     struct sigaction action {};
     action.sa_handler = tellEventLoop;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal : Signals)
-        ::sigaction(signal, &action, nullptr);
+    for (const int signal : Signals) {
+        // One that was ignored when the program started (nohup ignores SIGHUP) stays ignored.
+        struct sigaction found {};
+        if (::sigaction(signal, nullptr, &found) == 0 && found.sa_handler != SIG_IGN)
+            ::sigaction(signal, &action, nullptr);
+    }
 }
 
 EndSignals::~EndSignals()
 {
     if (m_readEnd < 0)
         return;
-    for (const int signal : Signals)
-        std::signal(signal, SIG_DFL);
+    // The end has come: a signal from here on could only cut it short.
+    ::alarm(0);
+    for (const int signal : Signals) {
+        struct sigaction found {};
+        if (::sigaction(signal, nullptr, &found) == 0 && found.sa_handler == tellEventLoop)
+            std::signal(signal, SIG_IGN);
+    }
     ::close(std::exchange(s_writeEnd, -1));
     ::close(m_readEnd);
 }
