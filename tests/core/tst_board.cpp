@@ -39,11 +39,6 @@ void verifyEveryCellStartsAfresh(const Board &board)
     }
 }
 
-QString expectedScoreText(const char *digits)
-{
-    return QStringLiteral("S c o r e : ") + QLatin1String(digits);
-}
-
 } // namespace
 
 #define QVERIFY_RULE_ERROR(expression, expectedKind)                                               \
@@ -60,7 +55,6 @@ class BoardTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void boardAsCreated();
     void newGameMidGameResetsEverythingButTheClickMemory();
 
     void acceptedClickResetsSpeedsUpAndScores();
@@ -71,11 +65,9 @@ private Q_SLOTS:
 
     void cellLeftAloneDiesOnItsTenthTick();
     void gameOverComesWithTheTickThatKillsTheLastCell();
-    void clickThatKillsTheLastCellEndsTheGame();
 
     void numberText_data();
     void numberText();
-    void scoreText();
 
     void clickFailures_data();
     void clickFailures();
@@ -86,21 +78,6 @@ private Q_SLOTS:
     void roundingTiesToEven_data();
     void roundingTiesToEven();
 };
-
-void BoardTest::boardAsCreated()
-{
-    const Board board;
-    QCOMPARE(board.phase(), GamePhase::Idle);
-    QCOMPARE(board.score(), 0.0f);
-    for (int i = 0; i < Board::CellCount; ++i) {
-        const Cell &cell = board.cell(i);
-        QCOMPARE(cell.caption, QStringLiteral("10"));
-        QVERIFY(!cell.enabled);
-        QVERIFY(!cell.timerEnabled);
-        QCOMPARE(cell.timerInterval, 1000);
-        QCOMPARE(cell.interval, 0.0f);
-    }
-}
 
 void BoardTest::newGameMidGameResetsEverythingButTheClickMemory()
 {
@@ -206,10 +183,13 @@ void BoardTest::highestScoreIs1710()
 {
     Board board;
     board.newGame();
-    // Round robin over the nine cells never repeats a cell, so every click is accepted.
+    // Round robin over the nine cells never repeats a cell, so every click is accepted; the
+    // twentieth round kills them one by one, without points, and the last kill ends the game.
     for (int round = 0; round < 20; ++round) {
-        for (int index = 0; index < Board::CellCount; ++index)
-            board.click(qint16(index));
+        for (int index = 0; index < Board::CellCount; ++index) {
+            const ClickResult result = board.click(qint16(index));
+            QCOMPARE(result.gameOver, round == 19 && index == Board::CellCount - 1);
+        }
     }
     QCOMPARE(board.score(), 1710.0f);
     QCOMPARE(board.phase(), GamePhase::Over);
@@ -256,45 +236,16 @@ void BoardTest::gameOverComesWithTheTickThatKillsTheLastCell()
     QCOMPARE(board.phase(), GamePhase::Running);
 }
 
-void BoardTest::clickThatKillsTheLastCellEndsTheGame()
-{
-    Board board;
-    board.newGame();
-    for (int index = 2; index < Board::CellCount; ++index)
-        tickToDeath(board, index);
-    for (int click = 0; click < 19; ++click) {
-        QCOMPARE(board.click(0).outcome, ClickOutcome::Scored);
-        QCOMPARE(board.click(1).outcome, ClickOutcome::Scored);
-    }
-    const ClickResult first = board.click(0);
-    QCOMPARE(first.outcome, ClickOutcome::Killed);
-    QVERIFY(!first.gameOver); // cell 1 still lives
-    QCOMPARE(board.phase(), GamePhase::Running);
-
-    const ClickResult last = board.click(1);
-    QCOMPARE(last.outcome, ClickOutcome::Killed);
-    QVERIFY(last.gameOver);
-    QCOMPARE(board.phase(), GamePhase::Over);
-    QCOMPARE(board.score(), 380.0f); // the killing clicks score nothing
-
-    board.newGame();
-    QCOMPARE(board.phase(), GamePhase::Running);
-    QCOMPARE(board.click(1).outcome, ClickOutcome::Ignored);
-}
-
 void BoardTest::numberText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<float>("value");
     QTest::addColumn<QString>("back");
 
+    // What a cell and the score line show.
     QTest::newRow("10") << QStringLiteral("10") << 10.0f << QStringLiteral("10");
     QTest::newRow("0") << QStringLiteral("0") << 0.0f << QStringLiteral("0");
     QTest::newRow("1710") << QStringLiteral("1710") << 1710.0f << QStringLiteral("1710");
-    QTest::newRow("leading blank") << QStringLiteral(" 7") << 7.0f << QStringLiteral("7");
-    QTest::newRow("negative") << QStringLiteral("-1") << -1.0f << QStringLiteral("-1");
-    QTest::newRow("large whole") << QStringLiteral("1234567") << 1234567.0f
-                                 << QStringLiteral("1234567");
 }
 
 void BoardTest::numberText()
@@ -306,18 +257,6 @@ void BoardTest::numberText()
     QCOMPARE(NumberText::fromSingle(value), back);
 }
 
-void BoardTest::scoreText()
-{
-    Board board;
-    QCOMPARE(board.scoreText(), expectedScoreText("0"));
-    board.newGame();
-    board.click(0);
-    QCOMPARE(board.scoreText(), expectedScoreText("10"));
-    for (int click = 0; click < 20; ++click)
-        board.click(qint16(1 + click % 2));
-    QCOMPARE(board.scoreText(), expectedScoreText("210"));
-}
-
 void BoardTest::clickFailures_data()
 {
     QTest::addColumn<int>("index");
@@ -325,9 +264,6 @@ void BoardTest::clickFailures_data()
 
     QTest::newRow("32767 overflows index + 1") << 32767 << Kind::Overflow;
     QTest::newRow("9") << 9 << Kind::SubscriptOutOfRange;
-    QTest::newRow("-2") << -2 << Kind::SubscriptOutOfRange;
-    QTest::newRow("-32768") << -32768 << Kind::SubscriptOutOfRange;
-    QTest::newRow("32766") << 32766 << Kind::SubscriptOutOfRange;
 }
 
 void BoardTest::clickFailures()
@@ -358,7 +294,6 @@ void BoardTest::tickFailures_data()
     QTest::addColumn<Kind>("expected");
 
     QTest::newRow("tick of a dead cell's X") << 3 << true << Kind::TypeMismatch;
-    QTest::newRow("index 9") << 9 << false << Kind::SubscriptOutOfRange;
     QTest::newRow("index -1") << -1 << false << Kind::SubscriptOutOfRange;
 }
 
@@ -376,21 +311,11 @@ void BoardTest::tickFailures()
 
 void BoardTest::conversionsAreChecked()
 {
-    QVERIFY_RULE_ERROR(NumberText::toSingle(QStringLiteral("X")), Kind::TypeMismatch);
-    QVERIFY_RULE_ERROR(NumberText::toSingle(QStringLiteral("")), Kind::TypeMismatch);
-    QVERIFY_RULE_ERROR(NumberText::toSingle(QStringLiteral("inf")), Kind::TypeMismatch);
+    // Each failure once; a dead cell's "X" is the tick's.
     QVERIFY_RULE_ERROR(NumberText::toSingle(QStringLiteral("1e39")), Kind::TypeMismatch);
-
-    constexpr float huge = std::numeric_limits<float>::max();
-    QVERIFY_RULE_ERROR(CheckedMath::single(huge * 2.0f), Kind::FloatingPoint);
-    QVERIFY_RULE_ERROR(CheckedMath::single(std::numeric_limits<float>::quiet_NaN()),
+    QVERIFY_RULE_ERROR(CheckedMath::single(std::numeric_limits<float>::max() * 2.0f),
                        Kind::FloatingPoint);
-    QCOMPARE(CheckedMath::single(-50.0f), -50.0f);
-
     QVERIFY_RULE_ERROR(CheckedMath::roundToInt32(3.0e9f), Kind::Overflow);
-    QVERIFY_RULE_ERROR(CheckedMath::roundToInt32(-3.0e9f), Kind::Overflow);
-    QVERIFY_RULE_ERROR(CheckedMath::roundToInt32(std::numeric_limits<float>::quiet_NaN()),
-                       Kind::Overflow);
 }
 
 void BoardTest::roundingTiesToEven_data()

@@ -23,7 +23,6 @@ private Q_SLOTS:
     void holdsTheFixedTitleAfterTyping();
     void unarmedTicksShowFrameZero();
     void armDuringTypingDoesNotRestart();
-    void armLongAfterTypingReplaysFromFrameZero();
     void armRightAfterTheLastFrameStartsAgain();
 };
 
@@ -74,19 +73,6 @@ void TitleAnimationTest::armDuringTypingDoesNotRestart()
         QCOMPARE(tick(title), expected.at(frame));
     QCOMPARE(tick(title), QStringLiteral("Ka ludnik"));
     QVERIFY(!title.hasMoreToShow());
-}
-
-void TitleAnimationTest::armLongAfterTypingReplaysFromFrameZero()
-{
-    TitleAnimation title;
-    title.arm();
-    for (int i = 0; i < 40; ++i)
-        title.nextTitle();
-    title.arm();
-    const QStringList expected = typedTitles();
-    for (int frame = 0; frame <= 10; ++frame)
-        QCOMPARE(tick(title), expected.at(frame));
-    QCOMPARE(tick(title), QStringLiteral("Ka ludnik"));
 }
 
 void TitleAnimationTest::armRightAfterTheLastFrameStartsAgain()

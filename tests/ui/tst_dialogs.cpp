@@ -15,12 +15,9 @@
 #include <QAccessible>
 #include <QDir>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLineEdit>
 #include <QLocale>
 #include <QLockFile>
-#include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -72,28 +69,6 @@ QColor textColor(const Label *label)
     return label->palette().color(QPalette::WindowText);
 }
 
-bool isWhite(QRgb pixel)
-{
-    return qRed(pixel) >= 240 && qGreen(pixel) >= 240 && qBlue(pixel) >= 240;
-}
-
-// Pixels that the rim copy standing `offset` pixels away from the rules text darkens: dark with
-// the copy, clearly lighter without it, and next to a white letter pixel of the rules text.
-int rimPixels(const QImage &withCopy, const QImage &withoutCopy, const QRect &area, QPoint offset)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb with = withCopy.pixel(x, y);
-            const QRgb without = withoutCopy.pixel(x, y);
-            if (qGray(with) < 80 && qGray(without) - qGray(with) > 60 &&
-                isWhite(withCopy.pixel(x - offset.x(), y - offset.y())))
-                ++count;
-        }
-    }
-    return count;
-}
-
 // What `widget` draws, in its own (logical) pixels whatever the screen's pixel ratio.
 QImage drawnAtRatioOne(QWidget &widget)
 {
@@ -120,15 +95,12 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void windowsAsDesigned_data();
-    void windowsAsDesigned();
     void controlsFitAndDoNotOverlap_data();
     void controlsFitAndDoNotOverlap();
     void cellTimersRunBehindModalDialogs_data();
     void cellTimersRunBehindModalDialogs();
 
     void helpTextsShowWhole();
-    void helpRimShowsOnAllFourDiagonals();
     void helpSharesTheMainWindowPicture();
 
     void aboutTextsAreFixed();
@@ -148,8 +120,6 @@ private Q_SLOTS:
     void theWindowSaysWhyAResultWasNotKept();
     void scoreTableLinesUpWhateverTheNames();
     void secondOpeningLeavesOneWindow();
-    void theScoreWindowGoesWithTheMainWindow();
-    void qtsOwnTextsFollowTheLanguage();
     void dialogsStayWithTheMainWindowAndCloseOnEscape_data();
     void dialogsStayWithTheMainWindowAndCloseOnEscape();
 
@@ -261,54 +231,6 @@ ScoreWindow &DialogsTest::openScoreWindow()
     return *score;
 }
 
-void DialogsTest::windowsAsDesigned_data()
-{
-    QTest::addColumn<QString>("dialog");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<Qt::WindowType>("type");
-    QTest::addColumn<bool>("resizable");
-    QTest::addColumn<Qt::WindowModality>("modality");
-    QTest::addColumn<bool>("appIcon");
-
-    QTest::newRow("help") << "help" << HelpWindow::tr("Help") << Qt::Tool << false
-                          << Qt::ApplicationModal << true;
-    QTest::newRow("about") << "about" << AboutWindow::tr("About") << Qt::Tool << false
-                           << Qt::ApplicationModal << true;
-    QTest::newRow("score") << "score" << ScoreWindow::tr("Score") << Qt::Dialog << true
-                           << Qt::NonModal << false;
-}
-
-void DialogsTest::windowsAsDesigned()
-{
-    QFETCH(QString, dialog);
-    QFETCH(QString, title);
-    QFETCH(Qt::WindowType, type);
-    QFETCH(bool, resizable);
-    QFETCH(Qt::WindowModality, modality);
-    QFETCH(bool, appIcon);
-
-    whileOpen(dialog, [&](QDialog &window) {
-        QVERIFY(window.isVisible());
-        QCOMPARE(window.windowTitle(), title);
-        QCOMPARE(window.windowType(), type);
-        QCOMPARE(window.windowModality(), modality);
-        QCOMPARE(window.minimumSize() != window.maximumSize(), resizable);
-        const Qt::WindowFlags boxes = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
-        QCOMPARE(bool(window.windowFlags() & boxes), resizable);
-        QCOMPARE(window.testAttribute(Qt::WA_SetWindowIcon), appIcon);
-        if (appIcon) {
-            const QIcon app(QStringLiteral(":/pictures/icon.ico"));
-            QCOMPARE(window.windowIcon().pixmap({32, 32}, 1).toImage(),
-                     app.pixmap({32, 32}, 1).toImage());
-            // Docks and task switchers get the launcher drawings, not the 32 px one scaled.
-            const QList<QSize> offered = window.windowIcon().availableSizes();
-            for (int size : {16, 48, 64, 128, 256})
-                QVERIFY2(offered.contains(QSize(size, size)), qPrintable(QString::number(size)));
-            QCOMPARE(window.windowIcon().pixmap({256, 256}, 1).size(), QSize(256, 256));
-        }
-    });
-}
-
 void DialogsTest::controlsFitAndDoNotOverlap_data()
 {
     // The one fixed box, if any, that the design lets reach past the window's edge.
@@ -375,40 +297,6 @@ void DialogsTest::helpTextsShowWhole()
     });
 }
 
-void DialogsTest::helpRimShowsOnAllFourDiagonals()
-{
-    whileOpen(QStringLiteral("help"), [&](QDialog &help) {
-        const QImage shown = drawnAtRatioOne(help);
-        const QRect area = control<Label>(&help, "rulesText")->geometry().adjusted(-2, -2, 2, 2);
-
-        int whiteLetterPixels = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                whiteLetterPixels += isWhite(shown.pixel(x, y)) ? 1 : 0;
-        QVERIFY2(whiteLetterPixels > 500, "the white rules text lies in front of its rim");
-
-        const struct {
-            const char *name;
-            QPoint offset;
-        } sides[] = {{"rimUpLeft", {-1, -1}},
-                     {"rimUpRight", {1, -1}},
-                     {"rimDownLeft", {-1, 1}},
-                     {"rimDownRight", {1, 1}}};
-        QStringList counts;
-        int thinnest = std::numeric_limits<int>::max();
-        for (const auto &side : sides) {
-            Label *copy = control<Label>(&help, side.name);
-            copy->hide();
-            const QImage withoutCopy = drawnAtRatioOne(help);
-            copy->show();
-            const int rim = rimPixels(shown, withoutCopy, area, side.offset);
-            counts << QStringLiteral("%1: %2").arg(QLatin1String(side.name)).arg(rim);
-            thinnest = std::min(thinnest, rim);
-        }
-        QVERIFY2(thinnest >= 20, qPrintable(counts.join(QStringLiteral(", "))));
-    });
-}
-
 void DialogsTest::helpSharesTheMainWindowPicture()
 {
     whileOpen(QStringLiteral("help"), [&](QDialog &help) {
@@ -455,6 +343,8 @@ void DialogsTest::aboutShowsItsOwnIcon()
         const QPixmap icon = control<Picture>(&about, "icon")->pixmap();
         QCOMPARE(icon.deviceIndependentSize().toSize(), QSize(32, 32));
         QCOMPARE(icon.toImage(), about.windowIcon().pixmap(QSize(32, 32)).toImage());
+        // Docks and task switchers get the launcher drawings, not the 32 px one scaled.
+        QCOMPARE(about.windowIcon().pixmap({256, 256}, 1).size(), QSize(256, 256));
     });
 }
 
@@ -873,26 +763,6 @@ void DialogsTest::secondOpeningLeavesOneWindow()
     // Showing it again while it is open does not load it afresh, nor does the file's answer
     // replace what the player typed.
     QCOMPARE(control<QLineEdit>(&score, "nameBox")->text(), QStringLiteral("Honza"));
-}
-
-void DialogsTest::theScoreWindowGoesWithTheMainWindow()
-{
-    const QPointer<ScoreWindow> score = &openScoreWindow();
-    m_game.reset();
-    QVERIFY(score.isNull());
-}
-
-void DialogsTest::qtsOwnTextsFollowTheLanguage()
-{
-    // The name box's menu, as the desktop translates Qt's texts for the score window.
-    const QString language = programLanguage(messageLanguages());
-    toolkit::QtDesktop desktop(language);
-    desktop.translateQtTexts();
-    QLineEdit box;
-    const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
-    const QString undo = menu->actions().constFirst()->text();
-    QVERIFY2(undo.startsWith(QLatin1String("&Undo")) == (language == QLatin1String("en")),
-             qPrintable(language + QLatin1Char(' ') + undo));
 }
 
 void DialogsTest::dialogsStayWithTheMainWindowAndCloseOnEscape_data()

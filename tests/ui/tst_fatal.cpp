@@ -200,6 +200,7 @@ void FatalErrorTest::escapedErrorEndsTheProgram()
     const qsizetype report = errors.indexOf(QStringLiteral("Ka ludnik: fatal error: "));
     QVERIFY2(report >= 0, qPrintable(errors));
     QVERIFY2(errors.indexOf(message, report) > report, qPrintable(errors));
+    QVERIFY2(errors.count(QStringLiteral("fatal error")) == 1, qPrintable(errors)); // once
     QVERIFY2(!errors.contains(QLatin1String(TickAfterError)), qPrintable(errors));
 }
 

@@ -1,11 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Ka ludnik team
 // SPDX-License-Identifier: MIT
 #include "../support/controls.h"
-#include "../support/recordingdesktop.h"
 #include "design.h"
 #include "fonts.h"
 #include "gridkeys.h"
-#include "guard.h"
 #include "label.h"
 #include "picture.h"
 #include "pictures.h"
@@ -13,14 +11,10 @@
 #include "pushbutton.h"
 #include "twips.h"
 
-#include <QFontInfo>
 #include <QKeyEvent>
-#include <QResource>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-
-#include <stdexcept>
 
 using namespace toolkit;
 
@@ -60,41 +54,14 @@ class ToolkitTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { process::prepare(); }
-    void twipsToPixels_data();
-    void twipsToPixels();
     void labelsSizeThemselvesOrWrap();
     void labelClickFiresOnReleaseInside();
     void buttonTakesSpaceAndEnter();
     void pictureTakesItsOwnSizeAndShares();
-    void pictureLoadsTheSharpVariantWhenScaled();
     void hiddenLabelTakesTheSizeOfItsTextWhenShown();
-    void backgroundDecodedAtBuildTimeIsTheJpeg();
-    void errorInAHandlerTakesTheFatalPath();
     void gridKeysByPlace_data();
     void gridKeysByPlace();
-    void designFontsResolveToInstalledFaces_data();
-    void designFontsResolveToInstalledFaces();
 };
-
-void ToolkitTest::twipsToPixels_data()
-{
-    QTest::addColumn<float>("twips");
-    QTest::addColumn<int>("pixels");
-    QTest::newRow("one pixel") << 15.0f << 1;
-    QTest::newRow("client width") << 8610.0f << 574;
-    QTest::newRow("negative") << -240.0f << -16;
-    QTest::newRow("rim up-left") << 350.0f << 23;
-    QTest::newRow("rim centre") << 360.0f << 24;
-    QTest::newRow("rim down-right") << 370.0f << 25;
-    QTest::newRow("half a pixel") << 7.5f << 1;
-}
-
-void ToolkitTest::twipsToPixels()
-{
-    QFETCH(float, twips);
-    QFETCH(int, pixels);
-    QCOMPARE(twips::toPixels(twips), pixels);
-}
 
 void ToolkitTest::labelsSizeThemselvesOrWrap()
 {
@@ -181,16 +148,6 @@ void ToolkitTest::pictureTakesItsOwnSizeAndShares()
     QCOMPARE(store.background(1.0).size(), QSize(600, 400));
 }
 
-void ToolkitTest::pictureLoadsTheSharpVariantWhenScaled()
-{
-    const QImage normal = PictureStore::loadImage(PictureStore::PlayPath, 1.0);
-    const QImage sharp = PictureStore::loadImage(PictureStore::PlayPath, 2.0);
-    QCOMPARE(normal.size(), QSize(103, 76));
-    QCOMPARE(sharp.size(), QSize(206, 152));
-    QCOMPARE(sharp.devicePixelRatio(), 2.0);
-    QCOMPARE(sharp.deviceIndependentSize(), QSizeF(103, 76));
-}
-
 void ToolkitTest::hiddenLabelTakesTheSizeOfItsTextWhenShown()
 {
     QWidget surface;
@@ -205,35 +162,6 @@ void ToolkitTest::hiddenLabelTakesTheSizeOfItsTextWhenShown()
     QCOMPARE(label.size(), label.sizeHint());
     label.showText(QStringLiteral("Konec")); // shown: at once
     QCOMPARE(label.size(), label.sizeHint());
-}
-
-void ToolkitTest::backgroundDecodedAtBuildTimeIsTheJpeg()
-{
-    const QImage unpacked = PictureStore::loadImage(PictureStore::BackgroundPath, 1.0);
-    QCOMPARE(unpacked.size(), QSize(600, 400));
-    QVERIFY(QResource(QStringLiteral(":/pictures/background.raw")).isValid());
-    // Pixel for pixel what decoding the committed JPEG gives.
-    const QImage decoded(PictureStore::BackgroundPath);
-    QCOMPARE(unpacked.convertToFormat(decoded.format()), decoded);
-}
-
-void ToolkitTest::errorInAHandlerTakesTheFatalPath()
-{
-    // The error ends the program through the desktop, which stops the windows' timers first;
-    // nothing unwinds past the boundary. From then on no handler runs, and a second error
-    // (behind the first one's message) is not reported again.
-    RecordingDesktop desktop;
-    QWidget window;
-    auto *timer = new QTimer(&window);
-    timer->start(1000);
-    runGuarded(desktop, [] { throw std::runtime_error("Overflow"); });
-    QVERIFY(!timer->isActive());
-    bool ran = false;
-    runGuarded(desktop, [&ran] { ran = true; });
-    desktop.fail(QStringLiteral("Type mismatch"));
-    QVERIFY(!ran);
-    QCOMPARE(desktop.fatalErrors, QStringList{QStringLiteral("Overflow")});
-    QCOMPARE(desktop.endRequests, QList<int>{Desktop::FatalErrorStatus});
 }
 
 void ToolkitTest::gridKeysByPlace_data()
@@ -269,32 +197,6 @@ void ToolkitTest::gridKeysByPlace()
     QFETCH(int, place);
     const QKeyEvent event(QEvent::KeyPress, key, modifiers, scanCode, 0, 0);
     QCOMPARE(GridKeys::placeOf(event), place);
-}
-
-void ToolkitTest::designFontsResolveToInstalledFaces_data()
-{
-    QTest::addColumn<QString>("face");
-    QTest::addColumn<qreal>("points");
-    QTest::addColumn<int>("pixels");
-    QTest::newRow("MS Sans Serif 13.5") << QString::fromLatin1(fonts::SansSerif) << 13.5 << 18;
-    QTest::newRow("MS Sans Serif 8.25") << QString::fromLatin1(fonts::SansSerif) << 8.25 << 11;
-    QTest::newRow("Comic Sans MS 27.75") << QString::fromLatin1(fonts::Comic) << 27.75 << 37;
-}
-
-void ToolkitTest::designFontsResolveToInstalledFaces()
-{
-    QFETCH(QString, face);
-    QFETCH(qreal, points);
-    QFETCH(int, pixels);
-    const QByteArray name = face.toLatin1();
-    const QFont font = fonts::font({name.constData(), points, true});
-    const QFontInfo info(font);
-    QVERIFY2(info.exactMatch() || info.family() != face, qPrintable(info.family()));
-    QCOMPARE(info.pixelSize(), pixels);
-    QVERIFY(info.bold());
-    // The Czech letters must come from the face itself.
-    QVERIFY(QFontMetrics(font).inFontUcs4(U'ř'));
-    QVERIFY(QFontMetrics(font).inFontUcs4(U'ů'));
 }
 
 QTEST_MAIN(ToolkitTest)
