@@ -75,11 +75,16 @@ private:
                                                    : s_heldBack.first().text.trimmed();
         const bool unknownPlugIn =
             cause.startsWith(QLatin1String("Could not find the Qt platform plugin"));
+        // A plug-in that cannot be loaded for want of address space is no unknown one.
+        const std::optional<std::uint64_t> left = toolkit::process::addressSpaceLeft();
+        const bool tooLittleMemory = left && *left < toolkit::process::RoomToPlayBytes;
         std::fprintf(stderr,
-                     unknownPlugIn ? "%s: fatal error: no such window system plug-in (%s); "
-                                     "QT_QPA_PLATFORM may name xcb or wayland\n"
-                                   : "%s: fatal error: no display to open the window on (%s); "
-                                     "set DISPLAY or WAYLAND_DISPLAY\n",
+                     tooLittleMemory ? "%s: fatal error: too little memory to start (%s); the "
+                                       "address-space limit (ulimit -v) is too low\n"
+                     : unknownPlugIn ? "%s: fatal error: no such window system plug-in (%s); "
+                                       "QT_QPA_PLATFORM may name xcb or wayland\n"
+                                     : "%s: fatal error: no display to open the window on (%s); "
+                                       "set DISPLAY or WAYLAND_DISPLAY\n",
                      AppInfo::DisplayName, qUtf8Printable(cause));
         std::fflush(stderr);
         std::_Exit(toolkit::Desktop::FatalErrorStatus);
@@ -126,6 +131,7 @@ Application::Application(int &argc, char **argv, const QString &language)
     std::atexit(finishSavesAtExit);
     if (useLanguage(m_translator, language))
         installTranslator(&m_translator);
+    toolkit::process::requireRoomToPlay();
 }
 
 Application::~Application()
@@ -157,6 +163,7 @@ int Application::run()
 
 int runGame(int &argc, char **argv)
 {
+    toolkit::process::limitReservations(); // before the first thread
     std::optional<WindowSystemConnection> connection(std::in_place);
     Application application(argc, argv);
     connection.reset();

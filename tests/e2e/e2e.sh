@@ -143,6 +143,24 @@ kill -KILL "$pid"
 check "the result, under the user's name, outlived the SIGKILL" \
     grep -Pzq '"name": "[^"]+",\s*"score": 20' "$XDG_DATA_HOME/kaludnik/scores.json"
 stop
+# Under an address-space limit (ulimit -v) a game plays, or the program says in one line that
+# the limit is too low. A sanitizer's build cannot run under one.
+if [ -z "${ASAN_OPTIONS:-}" ]; then
+    (ulimit -v 200000 && exec env LANGUAGE=en QT_QPA_PLATFORM=xcb CANBERRA_DRIVER=alsa "$program") \
+        2>>"$work/stderr" &
+    pid=$!
+    pids+=("$pid")
+    wid=$(window_id "Ka ludnik")
+    xdotool mousemove --window "$wid" 190 185 click 1 mousemove --window "$wid" 392 40 click 1
+    check "under ulimit -v 200000, a game plays to its end" wait_for 60 window_appears "Score"
+    xdotool mousemove --window "$wid" 190 280 click 1
+    wait "$pid" && status=0 || status=$?
+    check "and the program ends with it (status $status)" test "$status" -eq 0
+    status=0
+    (ulimit -v 100000 && exec "$program") 2>"$work/err" || status=$?
+    check "under ulimit -v 100000, one line that says so, and status 1 (saw $status)" \
+        eval '[ "$status" -eq 1 ] && [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q "too little memory" "$work/err"'
+fi
 # With no sound server here, the game over rang the X bell, and nothing was written to stderr.
 check "the program wrote no warnings: $(head -c 300 "$work/stderr")" test ! -s "$work/stderr"
 

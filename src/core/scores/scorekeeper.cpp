@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -143,6 +144,14 @@ ScoreKeeper::ScoreKeeper(const QByteArray &path, std::chrono::milliseconds lockW
             Q_EMIT answered(answer);
         },
         Qt::QueuedConnection);
+    // Started now, where start-up can still say why it fails: a thread that could not be made
+    // later would leave every request unanswered. The file is not touched before the first one.
+    m_thread->start();
+    if (!m_thread->isRunning()) {
+        delete m_worker;
+        delete m_thread;
+        throw std::runtime_error("too little memory: the score file's thread cannot be made");
+    }
 }
 
 ScoreKeeper::~ScoreKeeper()
@@ -154,11 +163,6 @@ void ScoreKeeper::finish()
 {
     if (!m_thread)
         return;
-    if (!m_thread->isRunning()) { // never asked anything
-        delete m_worker;
-        delete std::exchange(m_thread, nullptr);
-        return;
-    }
     const QDeadlineTimer deadline(FinishWait);
     ask([deadline](ScoreWorker &worker) { worker.finish(deadline); });
     if (m_thread->wait(deadline))
@@ -192,8 +196,6 @@ void ScoreKeeper::ask(std::function<void(ScoreWorker &)> request)
 {
     if (!m_thread)
         return; // finished
-    if (!m_thread->isRunning())
-        m_thread->start(); // not before the file is first needed
     ScoreWorker *worker = m_worker;
     QMetaObject::invokeMethod(
         m_worker, [worker, request = std::move(request)] { request(*worker); },

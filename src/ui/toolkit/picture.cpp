@@ -20,8 +20,9 @@ Picture::Picture(const TwipRect &place, QWidget *parent) : QWidget(parent)
 void Picture::setPicture(Source source)
 {
     m_source = std::move(source);
+    m_sized = false;
     if (isVisible())
-        resize(pixmap().deviceIndependentSize().toSize());
+        takeItsSize();
     update();
 }
 
@@ -30,16 +31,31 @@ QPixmap Picture::pixmap() const
     return m_source ? m_source(devicePixelRatioF()) : QPixmap();
 }
 
+void Picture::takeItsSize()
+{
+    m_sized = true;
+    resize(pixmap().deviceIndependentSize().toSize());
+}
+
+void Picture::showEvent(QShowEvent *event)
+{
+    // A picture hidden until now is read when it first shows.
+    if (m_source && !m_sized)
+        takeItsSize();
+    QWidget::showEvent(event);
+}
+
 void Picture::paintEvent(QPaintEvent *)
 {
     if (!m_source)
         return;
     QPainter painter(this);
-    // The ratio of what is painted on: the window's on its screen, or that of a grab.
-    const QPixmap picture = m_source(painter.paintEngine()->paintDevice()->devicePixelRatioF());
-    if (size() != picture.deviceIndependentSize().toSize())
-        resize(picture.deviceIndependentSize().toSize());
-    painter.drawPixmap(0, 0, picture);
+    // Where the window's pixels could not be had (out of memory), there is nothing to draw on.
+    if (!painter.isActive())
+        return;
+    // The ratio of what is painted on: the window's on its screen, or that of a grab. The
+    // picture is the same size at every ratio, only sharper.
+    painter.drawPixmap(0, 0, m_source(painter.paintEngine()->paintDevice()->devicePixelRatioF()));
 }
 
 void Picture::mousePressEvent(QMouseEvent *event)

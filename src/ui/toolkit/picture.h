@@ -24,19 +24,23 @@ public:
 
     Picture(const TwipRect &place, QWidget *parent);
 
-    // Shows the picture of `source`, first read when it is first drawn (a picture that starts
-    // hidden costs nothing on the way to the window's first frame), and takes its size.
+    // Shows the picture of `source`, first read when it first shows (a picture that starts
+    // hidden costs nothing on the way to the window's first frame), and takes its size then.
     void setPicture(Source source);
     // The picture as drawn on this widget's screen; null before setPicture().
     QPixmap pixmap() const;
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void takeItsSize();
+
     Source m_source;
+    bool m_sized = false;
 };
 
 } // namespace toolkit
