@@ -6,6 +6,7 @@
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -59,31 +60,23 @@ namespace PlayerName {
 
 namespace {
 
+bool inCategories(char32_t c, std::initializer_list<QChar::Category> categories)
+{
+    return std::find(categories.begin(), categories.end(), QChar::category(c)) != categories.end();
+}
+
 // What shows nothing of its own: controls, line and paragraph separators, and format
 // characters such as the bidirectional controls and the zero-width space.
 bool isInvisible(char32_t c)
 {
-    switch (QChar::category(c)) {
-    case QChar::Other_Control:
-    case QChar::Other_Format:
-    case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-        return true;
-    default:
-        return false;
-    }
+    return inCategories(c, {QChar::Other_Control, QChar::Other_Format, QChar::Separator_Line,
+                            QChar::Separator_Paragraph});
 }
 
 bool isMark(char32_t c)
 {
-    switch (QChar::category(c)) {
-    case QChar::Mark_NonSpacing:
-    case QChar::Mark_SpacingCombining:
-    case QChar::Mark_Enclosing:
-        return true;
-    default:
-        return false;
-    }
+    return inCategories(
+        c, {QChar::Mark_NonSpacing, QChar::Mark_SpacingCombining, QChar::Mark_Enclosing});
 }
 
 // Unicode's Default_Ignorable_Code_Point (DerivedCoreProperties.txt, Unicode 15).

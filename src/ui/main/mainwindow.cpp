@@ -676,7 +676,7 @@ void MainWindow::showPause()
             }
         }
     }
-    if (paused != m_pauseCover->isVisible()) {
+    if (paused == m_pauseCover->isHidden()) {
         m_pauseCover->setVisible(paused);
         if (paused)
             m_desktop.announce(m_pauseCover);
@@ -689,8 +689,8 @@ void MainWindow::showCommands()
     // Help and about are out of reach while a game runs, as the play picture covers them; a
     // pause brings them within reach of their keys and the menu, not of the focus.
     const bool running = m_board.phase() == GamePhase::Running;
-    m_commands[Pause]->setEnabled(running);
-    m_commands[Pause]->setChecked(m_board.isPaused());
+    m_commands[PauseGame]->setEnabled(running);
+    m_commands[PauseGame]->setChecked(m_board.isPaused());
     for (const Command covered : {Help, About})
         m_commands[covered]->setEnabled(!running || m_board.isPaused());
     for (Label *covered : {m_helpCommand, m_aboutCommand})

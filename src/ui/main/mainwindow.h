@@ -54,7 +54,7 @@ protected:
 
 private:
     // The menu's commands, in its order.
-    enum Command { NewGame, Pause, BestResults, Sound, Help, About, Quit, CommandCount };
+    enum Command { NewGame, PauseGame, BestResults, Sound, Help, About, Quit, CommandCount };
 
     void buildControls();
     void buildCommands();
