@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <array>
 #include <cstring>
@@ -106,6 +107,10 @@ public:
         m_bare->setFont(toolkit::fonts::font({toolkit::fonts::SansSerif, 17.25, true}));
         QObject::connect(m_bare, &QPushButton::clicked, m_bare,
                          [this] { m_bare->setText(QStringLiteral("10")); });
+        // Kept with the game's window, as the game's own windows are: a click in it is no
+        // leaving the game, which would pause it.
+        m_bareWindow.winId();
+        m_bareWindow.windowHandle()->setTransientParent(m_main.windowHandle());
         m_bareWindow.show();
         Q_EMIT control<Label>(&m_main, "newGameCommand")->clicked();
     }

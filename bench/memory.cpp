@@ -111,7 +111,7 @@ int main(int argc, char **argv)
     const Result scoreWindow = measure(cycles, [&] {
         control<QPushButton>(&window, "scoreWindowButton")->click();
         QCoreApplication::processEvents();
-        Q_EMIT control<Label>(findWindow<ScoreWindow>(), "closeLabel")->clicked();
+        Q_EMIT control<Label>(findWindow<ScoreWindow>(), "closeCommand")->clicked();
     });
 
     const double baseGrowth = baseline.afterMiB - baseline.beforeMiB;

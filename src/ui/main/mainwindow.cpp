@@ -604,8 +604,14 @@ void MainWindow::tickTitle()
     if (m_title.hasMoreToShow())
         return;
     m_titleTimer->stop();
-    // Nothing moves from here until the player acts.
-    if (m_board.phase() != GamePhase::Running)
+    dropDrawingsWhenStill();
+}
+
+void MainWindow::dropDrawingsWhenStill()
+{
+    // Nothing moves from here until the player acts: no game runs, or it is paused, and the
+    // title is typed out.
+    if (!m_titleTimer->isActive() && (m_board.phase() != GamePhase::Running || m_board.isPaused()))
         toolkit::process::dropCachedDrawings();
 }
 
@@ -680,6 +686,7 @@ void MainWindow::showPause()
         m_pauseCover->setVisible(paused);
         if (paused)
             m_desktop.announce(m_pauseCover);
+        dropDrawingsWhenStill();
     }
     showCommands();
 }

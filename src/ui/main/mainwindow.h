@@ -88,6 +88,9 @@ private:
     void showPause();
     // Which commands the game leaves available, and the state of the checked ones.
     void showCommands();
+    // Lets Qt's cached drawings go where nothing will move until the player acts: they would
+    // wake the program only to age them.
+    void dropDrawingsWhenStill();
 
     // The dialogs, each created on first use, transient for this window, which owns them.
     HelpWindow &helpWindow();
