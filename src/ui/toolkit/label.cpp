@@ -21,9 +21,31 @@ Label::Label(const TwipRect &place, bool autoSize, QWidget *parent)
     setGeometry(twips::toPixels(place));
 }
 
+template <typename Work> auto Label::asPlainText(Work work)
+{
+    // A QLabel that takes the focus lays its text out as a rich-text document (when its text is
+    // set, and when it is polished), with metrics of its own and at a cost that the first frame
+    // notices. A command takes the focus without it.
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::NoFocus);
+    const auto result = work();
+    setFocusPolicy(policy);
+    return result;
+}
+
+bool Label::event(QEvent *event)
+{
+    if (event->type() != QEvent::Polish)
+        return QLabel::event(event);
+    return asPlainText([this, event] { return QLabel::event(event); });
+}
+
 void Label::showText(const QString &text)
 {
-    setText(text);
+    asPlainText([this, &text] {
+        setText(text);
+        return true;
+    });
     if (m_autoSize) {
         m_fitPending = true;
         fitText();
@@ -92,6 +114,16 @@ void Label::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
     Q_EMIT pointerMoved();
+}
+
+void Label::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event); // not QLabel's, which makes the text a document
+}
+
+void Label::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
 }
 
 void Label::keyPressEvent(QKeyEvent *event)

@@ -44,14 +44,19 @@ Q_SIGNALS:
     void pointerMoved();
 
 protected:
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Runs `work` as a label that takes no focus, which keeps its text plain.
+    template <typename Work> auto asPlainText(Work work);
     // Takes the size of the text now, or, while the label is hidden on purpose, when it is
     // next shown: measuring the text loads its face, which a hidden label need not do yet.
     void fitText();
