@@ -50,8 +50,8 @@ stop() {
     wait "$pid" 2>/dev/null || true
 }
 
-window_appears() { # window_appears <exact title>
-    [ -n "$(window_id "$1")" ]
+window_appears() { # window_appears <exact title>: shows now
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
 }
 
 grid_shot() {
@@ -111,7 +111,6 @@ transient_for() { # transient_for <window>: the window it is transient for, in d
     id=$(xprop -id "$1" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p')
     [ -n "$id" ] && printf '%d\n' "$id"
 }
-is_gone() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null; }
 dialog_checks() { # dialog_checks <title>: transient for the main window, closed by Escape
     local dialog owner
     dialog=$(window_id "$1")
@@ -119,12 +118,12 @@ dialog_checks() { # dialog_checks <title>: transient for the main window, closed
     check "$1 is transient for the main window $wid (saw ${owner:-none})" test "$owner" = "$wid"
     # Closing drops the native window at once, so the key's release finds it gone.
     xdotool key --window "$dialog" Escape 2>/dev/null || true
-    check "Escape closes $1" wait_for 30 is_gone "$1"
+    check "Escape closes $1" wait_for 30 not window_appears "$1"
 }
 
 start en
 xdotool mousemove --window "$wid" 190 249 click 1
-check "the about command opens About" window_appears "About"
+check "the about command opens About" wait_for 30 window_appears "About"
 about=$(window_id About)
 xdotool mousemove --window "$about" 70 80 click 1
 check "the link asks the desktop to open its address" \

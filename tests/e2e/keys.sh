@@ -11,9 +11,7 @@ set -euo pipefail
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
 if [ -z "${KALUDNIK_KEYS_INNER:-}" ]; then
     export KALUDNIK_KEYS_INNER=1
-    # -noreset: Xvfb otherwise goes back to its US layout whenever its last client leaves.
-    exec dbus-run-session -- "$(dirname "$0")/with-x-server.sh" "-screen 0 1024x768x24 -noreset" \
-        "$0" "$@"
+    exec dbus-run-session -- "$(dirname "$0")/with-x-server.sh" "-screen 0 1024x768x24" "$0" "$@"
 fi
 program=$(readlink -f "$1")
 atspi=$(dirname "$(readlink -f "$0")")/atspi.py

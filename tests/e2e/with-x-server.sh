@@ -9,7 +9,9 @@ options=$1
 shift
 told=$(mktemp)
 # shellcheck disable=SC2086 # the options are separate words
-Xvfb -displayfd 3 -nolisten tcp $options 3>"$told" 2>/dev/null &
+# -noreset: a server that resets when its last client leaves drops a client that connects in
+# that moment (a program started just after another ended), and forgets its keyboard layout.
+Xvfb -displayfd 3 -nolisten tcp -noreset $options 3>"$told" 2>/dev/null &
 server=$!
 trap 'kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; rm -f "$told"' EXIT
 # The server writes its display's number once it takes clients.
