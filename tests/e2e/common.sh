@@ -49,6 +49,13 @@ wait_for() { # wait_for <seconds> <command…>
 
 not() { ! "$@"; }
 
+# The exit status of the program <pid> once it ends. One still running after 60 s is killed, so
+# that a check fails in its time instead of the test waiting for ever.
+ended() { # ended <pid>
+    timeout 60 tail -s 0.1 --pid="$1" -f /dev/null || kill -KILL "$1" 2>/dev/null || true
+    wait "$1"
+}
+
 summary() {
     echo "$passes passed, $failures failed"
     [ "$failures" -eq 0 ]

@@ -47,7 +47,7 @@ start() { # start <language>; sets $pid and $wid
 
 stop() {
     kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
+    ended "$pid" 2>/dev/null || true
 }
 
 window_appears() { # window_appears <exact title>: shows now
@@ -102,7 +102,7 @@ kill "$spy"
 
 xdotool mousemove --window "$wid" 190 280 click 1
 check "the quit command ends the program with status 0" timeout 30 bash -c "while kill -0 $pid 2>/dev/null; do sleep 0.05; done"
-wait "$pid" && status=0 || status=$?
+ended "$pid" && status=0 || status=$?
 check "exit status 0 (saw $status)" test "$status" -eq 0
 
 # --- The about window, transient for the main window; its link handed to the desktop ---
@@ -153,7 +153,7 @@ if [ -z "${ASAN_OPTIONS:-}" ]; then
     xdotool mousemove --window "$wid" 190 185 click 1 mousemove --window "$wid" 392 40 click 1
     check "under ulimit -v 200000, a game plays to its end" wait_for 60 window_appears "Score"
     xdotool mousemove --window "$wid" 190 280 click 1
-    wait "$pid" && status=0 || status=$?
+    ended "$pid" && status=0 || status=$?
     check "and the program ends with it (status $status)" test "$status" -eq 0
     status=0
     (ulimit -v 100000 && exec "$program") 2>"$work/err" || status=$?
@@ -186,7 +186,7 @@ kill "$holder"
 wait "$holder" 2>/dev/null || true
 rm "$lock"
 kill "$dying"
-wait "$pid" && status=0 || status=$?
+ended "$pid" && status=0 || status=$?
 check "the X server gone, the program ends (status $status)" test "$status" -eq 1
 check "the result waiting in memory was written" test -s "$XDG_DATA_HOME/kaludnik/scores.json"
 export DISPLAY=$outer

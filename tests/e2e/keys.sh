@@ -42,7 +42,7 @@ start() { # start <environment…>: the program, and a new game pressed through 
 }
 stop() {
     kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
+    ended "$pid" 2>/dev/null || true
 }
 # Sends the keys, the last of which plays the cell named <last cell>: a key takes the keyboard
 # focus to the cell it plays, so once that cell has it, every key before has been handled.

@@ -87,7 +87,7 @@ label_shot "$work/before.png"
 xdotool mousemove --window "$wid" 190 185 click 1
 check "under ulimit -f 20000, the game ends" wait_for 90 label_changed "$work/before.png"
 xdotool mousemove --window "$wid" 190 280 click 1 # quit
-wait "$pid" && status=0 || status=$?
+ended "$pid" && status=0 || status=$?
 check "and the program with it, when the player quits (status $status)" test "$status" -eq 0
 check "the program wrote no warnings: $(head -c 300 "$work/stderr")" test ! -s "$work/stderr"
 

@@ -67,7 +67,7 @@ readings=$("$atspi" count "$pid" "$rules" 60 || true)
 check "a screen reader finds the rules once (found ${readings:-none})" test "$readings" = 1
 
 kill -TERM "$pid"
-wait "$pid" && status=0 || status=$?
+ended "$pid" && status=0 || status=$?
 # Ended as its quit command ends it, not by the signal itself nor by a crash on the way out.
 check "ends on SIGTERM as on quit (status $status)" test "$status" -eq 0
 # Every line the program wrote that is not protocol is a warning of Qt's or the program's.
