@@ -70,11 +70,11 @@ check "a second game starts" wait_for 30 not label_changed "$work/before.png"
 check "the second game ends" wait_for 90 label_changed "$work/before.png"
 xdotool mousemove --window "$wid" 190 280 click 1 # quit
 quit_started=$(date +%s.%N)
-ended() { ! kill -0 "$pid" 2>/dev/null; }
-wait_for 20 ended || true
+gone() { ! kill -0 "$pid" 2>/dev/null; }
+wait_for 20 gone || true
 took=$(calc "$(date +%s.%N) - $quit_started")
 # Whatever the server does, the program ends within about a second.
-check "quit ends the program with the sound server stalled (took ${took} s)" ended
+check "quit ends the program with the sound server stalled (took ${took} s)" gone
 kill -CONT "$pulse"
 
 # Under a file-size limit below the 64 MiB of shared memory that the sound server's library
