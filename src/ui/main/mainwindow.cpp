@@ -334,7 +334,7 @@ void MainWindow::buildCommands()
 {
     // Each with its keys, by the desktop's conventions; a new game and quitting reach from the
     // score window too.
-    struct CommandSpec {
+    struct CommandEntry {
         const char *name;
         const char *text;
         std::array<QKeyCombination, 2> keys;
@@ -343,7 +343,7 @@ void MainWindow::buildCommands()
         void (MainWindow::*handler)();
     };
     static constexpr QKeyCombination None{};
-    static constexpr CommandSpec Commands[CommandCount] = {
+    static constexpr CommandEntry Commands[CommandCount] = {
         {"newGameAction",
          QT_TRANSLATE_NOOP("MainWindow", "New Game"),
          {Qt::CTRL | Qt::Key_N, None},
@@ -389,18 +389,18 @@ void MainWindow::buildCommands()
     };
     m_menu = new QMenu(this);
     for (int i = 0; i < CommandCount; ++i) {
-        const CommandSpec &spec = Commands[i];
-        auto *command = new QAction(tr(spec.text), this);
-        command->setObjectName(QLatin1String(spec.name));
+        const CommandEntry &entry = Commands[i];
+        auto *command = new QAction(tr(entry.text), this);
+        command->setObjectName(QLatin1String(entry.name));
         QList<QKeySequence> keys;
-        for (const QKeyCombination key : spec.keys) {
+        for (const QKeyCombination key : entry.keys) {
             if (key != None)
                 keys.append(key);
         }
         command->setShortcuts(keys);
-        command->setShortcutContext(spec.reach);
-        command->setCheckable(spec.checkable);
-        toolkit::connectGuarded(m_desktop, command, &QAction::triggered, this, spec.handler);
+        command->setShortcutContext(entry.reach);
+        command->setCheckable(entry.checkable);
+        toolkit::connectGuarded(m_desktop, command, &QAction::triggered, this, entry.handler);
         addAction(command);
         if (i == BestResults || i == Help || i == Quit)
             m_menu->addSeparator();
