@@ -64,16 +64,16 @@ bool fromAnotherHost(const QLockFile &lock)
 }
 
 // After QLockFile::tryLock() failed, which removes a lock whose owner is gone wherever it can:
-// whether the lock is held by a copy of the game that is saving, or is about to be, and so
-// worth waiting for.
-bool heldByAnotherCopy(const QLockFile &lock)
+// whether the lock, of this host or `fromAnotherHost`, is held by a copy of the game that is
+// saving, or is about to be, and so worth waiting for.
+bool heldByAnotherCopy(const QLockFile &lock, bool fromAnotherHost)
 {
     const QFileInfo info(lock.fileName());
     const bool young =
         info.isFile() &&
         qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) <= StaleLockMs;
     qint64 pid = 0;
-    if (fromAnotherHost(lock))
+    if (fromAnotherHost)
         return young; // an older one is taken over below if nobody holds it locked
     if (lock.getLockInfo(&pid, nullptr, nullptr))
         return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
@@ -134,9 +134,10 @@ Lock takeLock(QLockFile &lock)
         return Lock::Taken;
     if (lock.error() != QLockFile::LockFailedError)
         return Lock::Blocked;
-    if (heldByAnotherCopy(lock))
+    const bool otherHost = fromAnotherHost(lock);
+    if (heldByAnotherCopy(lock, otherHost))
         return Lock::Busy;
-    switch (removeStaleLock(lock.fileName(), fromAnotherHost(lock))) {
+    switch (removeStaleLock(lock.fileName(), otherHost)) {
     case Stale::Removed:
         return lock.tryLock(0) ? Lock::Taken : Lock::Blocked;
     case Stale::Held:

@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <utility>
 
 #include <sys/socket.h>
