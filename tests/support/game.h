@@ -39,9 +39,9 @@ struct TestGame {
     {
     }
 
-    static QByteArray settingsPath(const QString &scorePath)
+    static QString settingsPath(const QString &scorePath)
     {
-        return QFile::encodeName(QFileInfo(scorePath).dir().filePath("kaludnik.conf"));
+        return QFileInfo(scorePath).dir().filePath("kaludnik.conf");
     }
 
     RecordingDesktop desktop;
