@@ -13,25 +13,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QSysInfo>
 
 #include <algorithm>
 
-#include <cerrno>
-#include <csignal>
-#include <utility>
-
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
 
-// A save holds the lock for milliseconds, so a lock this old without its owner's details was
-// left by a copy of the game that died while taking it (one that dies holding it is seen as
-// gone at once, by its process id), and QLockFile removes it.
-constexpr int StaleLockMs = 2000;
+// QLockFile takes over at once a lock whose owner is gone from this machine, and never one
+// whose owner lives here (it holds the lock file locked). A lock written on another machine
+// that shares the folder can only be judged by its age: a save holds it for milliseconds, or
+// seconds on a slow disk, so one this old was left by a copy of the game that died.
+constexpr int StaleLockMs = 10000;
 
 bool possibleScore(const QJsonValue &value)
 {
@@ -42,146 +33,20 @@ bool possibleScore(const QJsonValue &value)
            int(score) % int(Board::PointsPerClick) == 0;
 }
 
-QString dateText(const QDateTime &when)
+// The lock beside the table at `path`.
+QString lockOf(const QString &path)
 {
-    return when.toUTC().toString(Qt::ISODate);
-}
-
-// Where QLockFile puts its marker while it removes a stale lock.
-QString markerOf(const QLockFile &lock)
-{
-    return lock.fileName() + QStringLiteral(".rmlock");
-}
-
-// Whether the lock was written on another machine that shares the folder: whether its owner
-// lives can then be told only by the advisory lock it holds.
-bool fromAnotherHost(const QLockFile &lock)
-{
-    qint64 pid = 0;
-    QString host;
-    return lock.getLockInfo(&pid, &host, nullptr) && !host.isEmpty() &&
-           host != QSysInfo::machineHostName();
-}
-
-// After QLockFile::tryLock() failed, which removes a lock whose owner is gone wherever it can:
-// whether the lock, of this host or `fromAnotherHost`, is held by a copy of the game that is
-// saving, or is about to be, and so worth waiting for.
-bool heldByAnotherCopy(const QLockFile &lock, bool fromAnotherHost)
-{
-    const QFileInfo info(lock.fileName());
-    const bool young =
-        info.isFile() &&
-        qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) <= StaleLockMs;
-    qint64 pid = 0;
-    if (fromAnotherHost)
-        return young; // an older one is taken over below if nobody holds it locked
-    if (lock.getLockInfo(&pid, nullptr, nullptr))
-        return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
-    // No owner written yet: a copy between creating its lock and writing into it, unless the
-    // lock is older than that could take, or no file at all.
-    return young;
-}
-
-enum class Stale { Removed, Held, Kept };
-
-// A lock that no living copy of the game holds, taken away, whatever the lock file's own mode:
-// QLockFile removes it only where it can open it for writing. QLockFile's owner holds an
-// advisory lock on its lock file for as long as it lives, so one that can be locked, and is
-// still the file that was examined, is nobody's. Where that is the only proof (a lock of
-// another host, whose process cannot be asked), a lock that cannot be locked, for whatever
-// reason, counts as held: on a file system without working locks, age proves nothing.
-Stale removeStaleLock(const QString &path, bool onlyProof)
-{
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) {
-        if (onlyProof)
-            return Stale::Held;
-        return errno == EACCES && ::unlink(name.constData()) == 0 ? Stale::Removed // unreadable
-                                                                  : Stale::Kept;
-    }
-    Stale result = Stale::Kept;
-    struct stat opened {};
-    struct stat named {};
-    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode)) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
-            result = errno == EWOULDBLOCK || onlyProof ? Stale::Held : Stale::Kept;
-        else if (::stat(name.constData(), &named) == 0 && named.st_ino == opened.st_ino &&
-                 named.st_dev == opened.st_dev && ::unlink(name.constData()) == 0)
-            result = Stale::Removed;
-    }
-    ::close(fd);
-    return result;
-}
-
-enum class Lock { Taken, Busy, Blocked };
-
-// Takes the lock beside the table, at once or not at all. What stands in its place, or in the
-// place of the marker that QLockFile opens while it removes a stale lock, and is not a regular
-// file (a FIFO, a folder, a device, a link) is never opened, as opening a FIFO would wait for a
-// writer for ever: it blocks every save, and is named on stderr for whoever can remove it.
-Lock takeLock(QLockFile &lock)
-{
-    for (const QString &path : {lock.fileName(), markerOf(lock)}) {
-        struct stat found {};
-        if (::lstat(QFile::encodeName(path).constData(), &found) == 0 && !S_ISREG(found.st_mode)) {
-            qWarning("%s: %s, beside the score file, is not a file; results are not saved",
-                     AppInfo::DisplayName, qUtf8Printable(path));
-            return Lock::Blocked;
-        }
-    }
-    if (lock.tryLock(0))
-        return Lock::Taken;
-    if (lock.error() != QLockFile::LockFailedError)
-        return Lock::Blocked;
-    const bool otherHost = fromAnotherHost(lock);
-    if (heldByAnotherCopy(lock, otherHost))
-        return Lock::Busy;
-    switch (removeStaleLock(lock.fileName(), otherHost)) {
-    case Stale::Removed:
-        return lock.tryLock(0) ? Lock::Taken : Lock::Blocked;
-    case Stale::Held:
-        return Lock::Busy;
-    case Stale::Kept:
-        break;
-    }
-    return Lock::Blocked;
+    return path + QStringLiteral(".lock");
 }
 
 } // namespace
 
-ScoreFile::ScoreFile(const QByteArray &nativePath) : m_nativePath(nativePath) {}
+ScoreFile::ScoreFile(const QString &path) : m_path(path) {}
 
-ScoreFile::ScoreFile(const QString &path) : ScoreFile(QFile::encodeName(path)) {}
-
-ScoreFile::~ScoreFile()
+QString ScoreFile::defaultPath()
 {
-    if (m_folder >= 0)
-        ::close(m_folder);
-}
-
-QByteArray ScoreFile::defaultPath()
-{
-    return UserFiles::xdgFolder("XDG_DATA_HOME", ".local/share") + '/' + AppInfo::Executable +
-           "/scores.json";
-}
-
-void ScoreFile::reach(bool create)
-{
-    if (m_folder >= 0)
-        ::close(std::exchange(m_folder, -1));
-    m_path = QFile::decodeName(m_nativePath);
-    if (QFile::encodeName(m_path) == m_nativePath)
-        return;
-    // Qt names files in UTF-8. A folder whose name is not (an older system's Latin-1 home) is
-    // reached through a handle on its bytes, opened afresh for each use.
-    const qsizetype slash = m_nativePath.lastIndexOf('/');
-    const QByteArray folder = m_nativePath.left(slash);
-    if (create)
-        UserFiles::makeFolders(folder);
-    m_folder = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    m_path = QStringLiteral("/proc/self/fd/%1/").arg(m_folder) +
-             QFile::decodeName(m_nativePath.mid(slash + 1));
+    return UserFiles::xdgFolder("XDG_DATA_HOME", ".local/share") +
+           QStringLiteral("/%1/scores.json").arg(QLatin1String(AppInfo::Executable));
 }
 
 ScoreFile::ReadResult ScoreFile::read(Contents &contents) const
@@ -239,9 +104,14 @@ bool ScoreFile::write(const Contents &contents) const
 {
     QJsonArray scores;
     for (const ScoreEntry &entry : contents.table.entries()) {
+        // Never a row without its date: the date's text is empty where Qt can no longer write
+        // one (at the process's exit), and a file with such a row could not be read back.
+        const QString achieved = entry.achieved.toUTC().toString(Qt::ISODate);
+        if (achieved.isEmpty())
+            return false;
         QJsonObject row{{QLatin1String("name"), entry.name},
                         {QLatin1String("score"), entry.score},
-                        {QLatin1String("achieved"), dateText(entry.achieved)}};
+                        {QLatin1String("achieved"), achieved}};
         if (!entry.id.isEmpty())
             row.insert(QLatin1String("id"), entry.id);
         scores.append(row);
@@ -249,30 +119,14 @@ bool ScoreFile::write(const Contents &contents) const
     const QJsonObject root{{QLatin1String("version"), Version},
                            {QLatin1String("lastName"), contents.lastName},
                            {QLatin1String("scores"), scores}};
-    return UserFiles::replaceWhole(QFile::encodeName(m_path),
-                                   QJsonDocument(root).toJson(QJsonDocument::Indented));
-}
-
-void ScoreFile::removeLeftovers() const
-{
-    // A save cut short (a crash, a power cut) leaves its unfinished copy beside the file.
-    // Under the lock nobody else is writing one, so every copy found now is such a leftover.
-    // Only this program's own name is looked for: the player's files beside the table stay.
-    // They stand beside the file itself, where the table is a link to it.
-    const QFileInfo file(QFile::decodeName(UserFiles::resolved(QFile::encodeName(m_path))));
-    QDir folder = file.absoluteDir();
-    const QStringList leftovers = folder.entryList(
-        {file.fileName() + QLatin1String(UserFiles::TemporaryInfix) + QStringLiteral("??????")},
-        QDir::Files | QDir::Hidden);
-    for (const QString &leftover : leftovers)
-        folder.remove(leftover);
+    return UserFiles::replaceWhole(m_path, QJsonDocument(root).toJson(QJsonDocument::Indented));
 }
 
 bool ScoreFile::setAside()
 {
     // Kept for whoever wants to look at it, under a name that says when it was found; where the
     // table is a link, the file it points to goes aside and the link stays.
-    const QString file = QFile::decodeName(UserFiles::resolved(QFile::encodeName(m_path)));
+    const QString file = QFileInfo(m_path).canonicalFilePath();
     return QFile::rename(
         file, file + QStringLiteral(".unusable-") +
                   QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")));
@@ -304,8 +158,7 @@ ScoreFile::Status ScoreFile::load()
     // another copy of the game may be putting a whole table in its place right now, and that
     // one must not go aside. A copy that holds the lock sets it aside itself if it has to;
     // until then this run keeps the table it has.
-    reach(false);
-    QLockFile lock(m_path + QStringLiteral(".lock"));
+    QLockFile lock(lockOf(m_path));
     lock.setStaleLockTime(StaleLockMs);
     for (bool locked = false;; locked = true) {
         Contents contents;
@@ -323,7 +176,7 @@ ScoreFile::Status ScoreFile::load()
         }
         if (locked)
             break;
-        if (takeLock(lock) != Lock::Taken)
+        if (!lock.tryLock(0))
             return Status::Ok;
     }
     // Never overwritten silently: set aside, or, where even that fails, left alone until a
@@ -337,7 +190,7 @@ ScoreFile::Status ScoreFile::load()
 ScoreFile::Status ScoreFile::add(ScoreEntry entry, const QString &name)
 {
     if (entry.id.isEmpty())
-        entry.id = QString::fromLatin1(UserFiles::randomLetters(12));
+        entry.id = UserFiles::randomLetters(12);
     m_unsaved.append(entry);
     m_table.insert(entry);
     m_lastName = name;
@@ -353,7 +206,7 @@ ScoreFile::Status ScoreFile::addGame(ScoreEntry game, const QString &fallbackNam
     if (!m_table.qualifies(game.score))
         return read;
     game.name = PlayerName::isBlank(m_lastName) ? fallbackName : m_lastName;
-    game.id = QString::fromLatin1(UserFiles::randomLetters(12));
+    game.id = UserFiles::randomLetters(12);
     stored = game;
     const Status written = add(game, game.name);
     return written == Status::Ok ? read : written;
@@ -386,21 +239,13 @@ ScoreFile::Status ScoreFile::retry()
 
 ScoreFile::Status ScoreFile::mergeAndWrite()
 {
-    reach(true);
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         return Status::NotSaved;
-    QLockFile lock(m_path + QStringLiteral(".lock"));
+    QLockFile lock(lockOf(m_path));
     lock.setStaleLockTime(StaleLockMs);
-    switch (takeLock(lock)) {
-    case Lock::Taken:
-        break;
-    case Lock::Busy:
-        return Status::Busy;
-    case Lock::Blocked:
-        return Status::NotSaved;
-    }
-
-    removeLeftovers();
+    // Never waited for here: the keeper tries again, and answers what asks meanwhile.
+    if (!lock.tryLock(0))
+        return lock.error() == QLockFile::LockFailedError ? Status::Busy : Status::NotSaved;
     // What other copies of the game wrote since, with this run's results merged in.
     Status status = Status::Ok;
     Contents merged;

@@ -14,10 +14,11 @@
 //   {"version": 1, "lastName": "…", "scores": [{"name": "…", "score": 120,
 //    "achieved": "2026-12-07T16:30:00Z", "id": "…"}, …]}
 // ("id" tells a row from the others for a rename; files written before it are read as well).
-// Every write replaces the whole file at once (a crash leaves the old file or the new one),
-// and every change is read, merged and written under a lock file, so that two copies of the
-// game running at once keep each other's results. Each call does its disk work at once and
-// never waits for another copy: ScoreKeeper runs it off the windows' thread and waits there.
+// Every write replaces the whole file at once (QSaveFile: a crash or a full disk leaves the old
+// file or the new one), and every change is read, merged and written under a QLockFile, so that
+// two copies of the game running at once keep each other's results. Each call does its disk
+// work at once and never waits for another copy: ScoreKeeper runs it off the windows' thread
+// and waits there.
 class ScoreFile {
 public:
     static constexpr int Version = 1;
@@ -31,16 +32,12 @@ public:
         Busy,       // another copy of the game is saving; the results wait in memory
     };
 
-    // The table at `nativePath`, the bytes of its name.
-    explicit ScoreFile(const QByteArray &nativePath);
+    // The table at `path`.
     explicit ScoreFile(const QString &path);
-    ~ScoreFile();
-    ScoreFile(const ScoreFile &) = delete;
-    ScoreFile &operator=(const ScoreFile &) = delete;
 
     // Where the game keeps it: scores.json in the program's data folder, kaludnik in
     // $XDG_DATA_HOME, or in ~/.local/share where that is unset, empty or relative.
-    static QByteArray defaultPath();
+    static QString defaultPath();
 
     // Reads the table afresh, with the results of this run that wait to be written. A missing
     // file is an empty table; a file that cannot be read leaves the table as it was.
@@ -70,9 +67,6 @@ private:
     };
     enum class ReadResult { Read, Missing, Unusable, Unreadable, Blocked };
 
-    // Names the table as Qt's file functions take it, in m_path, for the disk work of one call;
-    // `create` makes the folder where it is missing.
-    void reach(bool create);
     ReadResult read(Contents &contents) const;
     // This run's unwritten results and names, put into `table`, where they fit.
     void withThisRun(ScoreTable &table) const;
@@ -80,12 +74,9 @@ private:
     void adopt(const Contents &contents);
     bool write(const Contents &contents) const;
     bool setAside();
-    void removeLeftovers() const;
     Status mergeAndWrite();
 
-    QByteArray m_nativePath;
     QString m_path;
-    int m_folder = -1; // a handle on a folder that Qt cannot name, while in use
     ScoreTable m_table;
     QString m_lastName;
     QString m_lastNamedId; // the row that bears m_lastName: the name is stored only with it

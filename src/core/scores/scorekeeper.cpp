@@ -3,20 +3,20 @@
 #include "scorekeeper.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QList>
 #include <QThread>
 #include <QTimer>
 
 #include <algorithm>
 #include <optional>
-#include <stdexcept>
 #include <utility>
 
 namespace {
 
 // How soon a save that found the lock taken tries again.
 constexpr std::chrono::milliseconds RetryInterval{20};
+// How long the end waits for the last try's write beyond FinishWait, before it gives it up.
+constexpr std::chrono::milliseconds LastWriteWait{500};
 
 } // namespace
 
@@ -25,8 +25,9 @@ class ScoreWorker : public QObject {
     Q_OBJECT
 
 public:
-    ScoreWorker(const QByteArray &path, std::chrono::milliseconds lockWait)
-        : m_file(path), m_lockWait(lockWait), m_retryTimer(new QTimer(this))
+    ScoreWorker(const QString &path, std::chrono::milliseconds lockWait,
+                ScoreKeeper::Progress &progress)
+        : m_file(path), m_lockWait(lockWait), m_progress(progress), m_retryTimer(new QTimer(this))
     {
         m_retryTimer->setSingleShot(true);
         m_retryTimer->setInterval(RetryInterval);
@@ -67,12 +68,16 @@ public:
     void finish(QDeadlineTimer deadline)
     {
         m_retryTimer->stop();
+        m_waiting.clear(); // nobody is left to answer
         while (m_file.hasUnsaved() && m_file.retry() == ScoreFile::Status::Busy &&
                !deadline.hasExpired())
             QThread::msleep(
                 ulong(std::min(qint64(RetryInterval.count()), deadline.remainingTime())));
         QThread::currentThread()->quit();
     }
+
+    // After each request, and each try of a save that waits.
+    void reportProgress() { m_progress.unsaved = m_file.hasUnsaved() || !m_waiting.isEmpty(); }
 
 Q_SIGNALS:
     void answered(const ScoreKeeper::Answer &answer);
@@ -87,6 +92,7 @@ private:
     // wait is not over, tries again soon; requests that come meanwhile are served in between.
     void settle(ScoreFile::Status status)
     {
+        reportProgress();
         if (status == ScoreFile::Status::Busy) {
             if (!m_giveUpAt)
                 m_giveUpAt = QDeadlineTimer(m_lockWait);
@@ -120,19 +126,14 @@ private:
 
     ScoreFile m_file;
     const std::chrono::milliseconds m_lockWait;
+    ScoreKeeper::Progress &m_progress;
     QTimer *m_retryTimer;
     QList<Waiting> m_waiting;
     std::optional<QDeadlineTimer> m_giveUpAt;
 };
 
-ScoreKeeper::ScoreKeeper(const QString &path, std::chrono::milliseconds lockWait)
-    : ScoreKeeper(QFile::encodeName(path), lockWait)
-{
-}
-
-ScoreKeeper::ScoreKeeper(const QByteArray &path, std::chrono::milliseconds lockWait,
-                         QObject *parent)
-    : QObject(parent), m_thread(new QThread), m_worker(new ScoreWorker(path, lockWait))
+ScoreKeeper::ScoreKeeper(const QString &path, std::chrono::milliseconds lockWait, QObject *parent)
+    : QObject(parent), m_thread(new QThread), m_worker(new ScoreWorker(path, lockWait, m_progress))
 {
     m_thread->setObjectName(QStringLiteral("scores"));
     m_worker->moveToThread(m_thread);
@@ -144,14 +145,8 @@ ScoreKeeper::ScoreKeeper(const QByteArray &path, std::chrono::milliseconds lockW
             Q_EMIT answered(answer);
         },
         Qt::QueuedConnection);
-    // Started now, where start-up can still say why it fails: a thread that could not be made
-    // later would leave every request unanswered. The file is not touched before the first one.
+    // The file is not touched before the first request.
     m_thread->start();
-    if (!m_thread->isRunning()) {
-        delete m_worker;
-        delete m_thread;
-        throw std::runtime_error("too little memory: the score file's thread cannot be made");
-    }
 }
 
 ScoreKeeper::~ScoreKeeper()
@@ -159,46 +154,61 @@ ScoreKeeper::~ScoreKeeper()
     finish();
 }
 
-void ScoreKeeper::finish()
+bool ScoreKeeper::finish()
 {
-    if (!m_thread)
-        return;
-    const QDeadlineTimer deadline(FinishWait);
-    ask([deadline](ScoreWorker &worker) { worker.finish(deadline); });
-    if (m_thread->wait(deadline))
-        delete m_thread; // the worker went with the thread's end
-    // Else a write has not come back from the disk: the thread is left to end with the
-    // program; the answer it may still send has nobody to go to.
-    m_thread = nullptr;
+    if (m_thread) {
+        const QDeadlineTimer deadline(FinishWait);
+        ask([deadline](ScoreWorker &worker) { worker.finish(deadline); }, false);
+        if (m_thread->wait(QDeadlineTimer(FinishWait + LastWriteWait)))
+            delete m_thread; // the worker went with the thread's end
+        // Else a write has not come back from the disk: the thread is left to end with the
+        // program; the answer it may still send has nobody to go to.
+        m_thread = nullptr;
+    }
+    return allWritten();
+}
+
+bool ScoreKeeper::allWritten() const
+{
+    // Each run is counted after its state is reported: all run, the state is theirs or later.
+    return m_progress.savesRun == m_progress.savesAsked && !m_progress.unsaved;
 }
 
 void ScoreKeeper::read()
 {
-    ask([](ScoreWorker &worker) { worker.read(); });
+    ask([](ScoreWorker &worker) { worker.read(); }, false);
 }
 
 void ScoreKeeper::addGame(const ScoreEntry &game, const QString &fallbackName)
 {
-    ask([game, fallbackName](ScoreWorker &worker) { worker.addGame(game, fallbackName); });
+    ask([game, fallbackName](ScoreWorker &worker) { worker.addGame(game, fallbackName); }, true);
 }
 
 void ScoreKeeper::rename(const ScoreEntry &entry, const QString &name)
 {
-    ask([entry, name](ScoreWorker &worker) { worker.rename(entry, name); });
+    ask([entry, name](ScoreWorker &worker) { worker.rename(entry, name); }, true);
 }
 
 void ScoreKeeper::retry()
 {
-    ask([](ScoreWorker &worker) { worker.retry(); });
+    ask([](ScoreWorker &worker) { worker.retry(); }, true);
 }
 
-void ScoreKeeper::ask(std::function<void(ScoreWorker &)> request)
+void ScoreKeeper::ask(std::function<void(ScoreWorker &)> request, bool save)
 {
     if (!m_thread)
         return; // finished
+    if (save)
+        ++m_progress.savesAsked;
     ScoreWorker *worker = m_worker;
     QMetaObject::invokeMethod(
-        m_worker, [worker, request = std::move(request)] { request(*worker); },
+        m_worker,
+        [worker, request = std::move(request), save, &progress = m_progress] {
+            request(*worker);
+            worker->reportProgress();
+            if (save)
+                ++progress.savesRun;
+        },
         Qt::QueuedConnection);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QObject>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -15,8 +16,9 @@ class ScoreWorker;
 
 // The score file, kept on a thread of its own: reading, waiting for another copy of the game
 // to finish its save, and writing never hold up the thread that asks. Each request returns at
-// once and is answered by answered() on the keeper's own thread: a save that waits for the lock
-// is answered once it is written or given up, and requests asked meanwhile are answered first.
+// once and is answered by answered() on the keeper's own thread. While a save waits for the
+// lock, a read asked meanwhile is answered at once, and a save asked meanwhile joins the wait
+// and is answered with it, once they are written or given up.
 class ScoreKeeper : public QObject {
     Q_OBJECT
 
@@ -38,20 +40,22 @@ public:
     // How long a save waits for another copy of the game to finish its own before it is
     // answered NotSaved; its results then wait for the next request.
     static constexpr std::chrono::milliseconds LockWait{2500};
-    // How long the keeper's end gives the results and names that still wait to be written.
-    static constexpr std::chrono::milliseconds FinishWait{1000};
+    // How long the keeper's end gives the results and names that still wait to be written:
+    // within the five seconds that the end of the program allows itself.
+    static constexpr std::chrono::milliseconds FinishWait{4000};
 
-    // The file at `path`, the bytes of its name (ScoreFile).
-    explicit ScoreKeeper(const QByteArray &path, std::chrono::milliseconds lockWait = LockWait,
+    explicit ScoreKeeper(const QString &path, std::chrono::milliseconds lockWait = LockWait,
                          QObject *parent = nullptr);
-    explicit ScoreKeeper(const QString &path, std::chrono::milliseconds lockWait = LockWait);
     // As finish().
     ~ScoreKeeper() override;
 
-    // Gives what was asked for and still waits to be written its last tries, for at most
-    // FinishWait, and ends the keeper's thread; nothing more is asked after. The file is whole
-    // either way: the old one stays until the new one is renamed over it.
-    void finish();
+    // Gives what was asked for and still waits to be written its last tries, for about
+    // FinishWait, and ends the keeper's thread; nothing more is asked after. Returns
+    // allWritten(). The file is whole either way.
+    bool finish();
+    // Whether every result and name asked to be stored is written. Safe from any thread, and
+    // where the process is ending (it uses nothing of Qt).
+    bool allWritten() const;
 
     // Reads the file afresh, and tries again to write what waits in memory.
     void read();
@@ -68,11 +72,20 @@ public:
 Q_SIGNALS:
     void answered(const ScoreKeeper::Answer &answer);
 
+public:
+    // What the keeper's thread has done of what was asked, for allWritten().
+    struct Progress {
+        std::atomic<int> savesAsked{0};
+        std::atomic<int> savesRun{0};
+        std::atomic<bool> unsaved{false}; // results or names wait in memory after the last run
+    };
+
 private:
-    // Runs `request` on the keeper's thread, which starts with the first one.
-    void ask(std::function<void(ScoreWorker &)> request);
+    // Runs `request` on the keeper's thread; `save`: it asks for something to be written.
+    void ask(std::function<void(ScoreWorker &)> request, bool save);
 
     QThread *m_thread;
     ScoreWorker *m_worker; // lives on m_thread
+    Progress m_progress;
     Answer m_latest;
 };
