@@ -9,6 +9,8 @@
 #include "process.h"
 #include "scores/scorekeeper.h"
 
+#include <QFile>
+
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -97,13 +99,18 @@ private:
 
 // Qt's X11 plug-in ends the program by exit() when its connection to the X server breaks (the
 // server died, the session ended): no destructor of the running program is reached then, only
-// what is registered here. The saves already asked for are written first.
-ScoreKeeper *s_scoresAtExit = nullptr;
+// what is registered with atexit(). Qt is being torn down there (it writes no dates any more),
+// so nothing is saved then: what waits is only named, in a line made beforehand.
+struct UnsavedAtExit {
+    const ScoreKeeper *scores = nullptr;
+    QByteArray line;
+};
+UnsavedAtExit s_unsavedAtExit;
 
-void finishSavesAtExit()
+void sayWhatIsUnsaved()
 {
-    if (s_scoresAtExit)
-        s_scoresAtExit->finish();
+    if (s_unsavedAtExit.scores && !s_unsavedAtExit.scores->allWritten())
+        std::fputs(s_unsavedAtExit.line.constData(), stderr);
 }
 
 } // namespace
@@ -126,9 +133,14 @@ Application::Application(int &argc, char **argv, const QString &language)
     setWindowIcon(m_pictures.applicationIcon());
     setQuitOnLastWindowClosed(false); // the main window's close ends the program
     toolkit::process::prepare();
-    m_scores = std::make_unique<ScoreKeeper>(ScoreFile::defaultPath());
-    s_scoresAtExit = m_scores.get();
-    std::atexit(finishSavesAtExit);
+    const QString scorePath = ScoreFile::defaultPath();
+    m_scores = std::make_unique<ScoreKeeper>(scorePath);
+    s_unsavedAtExit = {m_scores.get(),
+                       QByteArray(AppInfo::DisplayName) +
+                           ": results of this run were not saved: they still waited to be "
+                           "written to " +
+                           QFile::encodeName(scorePath) + " when the program ended\n"};
+    std::atexit(sayWhatIsUnsaved);
     if (useLanguage(m_translator, language))
         installTranslator(&m_translator);
     toolkit::process::requireRoomToPlay();
@@ -136,13 +148,13 @@ Application::Application(int &argc, char **argv, const QString &language)
 
 Application::~Application()
 {
-    s_scoresAtExit = nullptr;
+    s_unsavedAtExit.scores = nullptr;
 }
 
 std::unique_ptr<MainWindow> Application::makeMainWindow()
 {
     auto window = std::make_unique<MainWindow>(m_desktop, m_pictures, *m_scores, m_settings);
-    toolkit::connectGuarded(m_desktop, &m_endSignals, &toolkit::EndSignals::arrived, window.get(),
+    toolkit::connectGuarded(m_desktop, &m_endSignals, &EndSignals::arrived, window.get(),
                             &MainWindow::quit);
     return window;
 }
@@ -158,12 +170,19 @@ int Application::run()
         m_desktop.fail(QString::fromUtf8(error.what()));
         return toolkit::Desktop::FatalErrorStatus;
     }
-    return exec();
+    return finishSaves(exec());
+}
+
+int Application::finishSaves(int status)
+{
+    if (m_scores->finish())
+        return status;
+    std::fputs(s_unsavedAtExit.line.constData(), stderr);
+    return status == 0 ? toolkit::Desktop::FatalErrorStatus : status;
 }
 
 int runGame(int &argc, char **argv)
 {
-    toolkit::process::limitReservations(); // before the first thread
     std::optional<WindowSystemConnection> connection(std::in_place);
     Application application(argc, argv);
     connection.reset();

@@ -16,8 +16,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace toolkit {
-
 namespace {
 
 constexpr int Signals[] = {SIGTERM, SIGHUP, SIGINT};
@@ -48,7 +46,7 @@ void tellEventLoop(int)
 void endOverdue(int)
 {
     static_cast<void>(::write(STDERR_FILENO, s_overdue, s_overdueLength) > 0);
-    ::_exit(Desktop::FatalErrorStatus);
+    ::_exit(toolkit::Desktop::FatalErrorStatus);
 }
 
 } // namespace
@@ -103,5 +101,3 @@ EndSignals::~EndSignals()
     ::close(std::exchange(s_writeEnd, -1));
     ::close(m_readEnd);
 }
-
-} // namespace toolkit

@@ -4,8 +4,6 @@
 
 #include <QObject>
 
-namespace toolkit {
-
 // SIGTERM, SIGHUP and SIGINT (a logout, a closed terminal, Ctrl+C) as a request to end that
 // arrives through the event loop, like any other, instead of ending the process where it
 // stands. One for the whole run; while it lives, those signals no longer end the process,
@@ -17,7 +15,7 @@ class EndSignals : public QObject {
     Q_OBJECT
 
 public:
-    // Room for the last save's second, and more.
+    // Room for the last saves (ScoreKeeper::FinishWait), and a little more.
     static constexpr unsigned DeadlineSeconds = 5;
 
     explicit EndSignals(QObject *parent = nullptr);
@@ -29,5 +27,3 @@ Q_SIGNALS:
 private:
     int m_readEnd = -1;
 };
-
-} // namespace toolkit

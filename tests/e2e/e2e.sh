@@ -163,15 +163,15 @@ fi
 # With no sound server here, the game over rang the X bell, and nothing was written to stderr.
 check "the program wrote no warnings: $(head -c 300 "$work/stderr")" test ! -s "$work/stderr"
 
-# --- The X server dies while a result waits for the lock: it is written before the program
-# ends ---
+# --- The X server dies while a result waits for the lock: the program says that it is not
+# saved, and the table stays as it was, every row with its date ---
 # Another copy of the game, saving: a live process holds the lock, kept young.
 lock=$XDG_DATA_HOME/kaludnik/scores.json.lock
 bash -c "while :; do touch '$lock'; sleep 0.2; done" &
 holder=$!
 pids+=("$holder")
 printf '%s\nbash\n%s\n' "$holder" "$(uname -n)" >"$lock"
-rm "$XDG_DATA_HOME/kaludnik/scores.json"
+cp "$XDG_DATA_HOME/kaludnik/scores.json" "$work/table-before"
 Xvfb -displayfd 4 -nolisten tcp 4>"$work/dying-display" 2>/dev/null &
 dying=$!
 pids+=("$dying")
@@ -185,10 +185,14 @@ check "a result waits while another copy holds the file" wait_for 60 window_appe
 kill "$holder"
 wait "$holder" 2>/dev/null || true
 rm "$lock"
+: >"$work/stderr"
 kill "$dying"
 ended "$pid" && status=0 || status=$?
 check "the X server gone, the program ends (status $status)" test "$status" -eq 1
-check "the result waiting in memory was written" test -s "$XDG_DATA_HOME/kaludnik/scores.json"
+check "and says that the waiting result was not saved" \
+    grep -q "^Ka ludnik: results of this run were not saved" "$work/stderr"
+check "the table is as it was, every row with its date" \
+    eval 'cmp -s "$work/table-before" "$XDG_DATA_HOME/kaludnik/scores.json" && grep -q "\"achieved\": \"20" "$work/table-before"'
 export DISPLAY=$outer
 
 # --- Under a window manager, another program takes the focus: the game pauses, and goes on

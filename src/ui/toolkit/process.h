@@ -13,12 +13,6 @@ namespace toolkit::process {
 // and about), with a margin.
 inline constexpr std::uint64_t RoomToPlayBytes = 32 * 1024 * 1024;
 
-// First thing, before any thread: glibc would give each new thread that allocates a malloc
-// arena of its own (64 MiB of address space, up to 8 per core) and a stack of the size of the
-// stack limit (8 MiB by default), though the game's threads use a few KiB of each. Under an
-// address-space limit (ulimit -v) those reservations ran out long before the memory did.
-void limitReservations();
-
 // Bytes of address space the limit (ulimit -v) leaves; none where there is no limit.
 std::optional<std::uint64_t> addressSpaceLeft();
 
@@ -26,8 +20,7 @@ std::optional<std::uint64_t> addressSpaceLeft();
 void requireRoomToPlay();
 
 // Before the first window: the faces that stand in for the design's fonts, what screen readers
-// are told of labels, the painter's threads made now and kept for the whole run, and no end of
-// the process at a file-size limit. Throws where a painter's thread cannot be made.
+// are told of labels, and no end of the process at a file-size limit.
 void prepare();
 
 // Qt's cache of drawings (the icon, the style's buttons) would wake the idle program 30 s after

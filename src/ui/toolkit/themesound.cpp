@@ -3,7 +3,6 @@
 #include "themesound.h"
 
 #include "appinfo.h"
-#include "process.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -15,8 +14,6 @@
 #include <deque>
 #include <memory>
 #include <mutex>
-#include <optional>
-#include <system_error>
 #include <thread>
 
 #include <sys/resource.h>
@@ -75,7 +72,6 @@ public:
 private:
     static constexpr std::chrono::milliseconds StopWait{300};
     static constexpr rlim_t SharedMemoryBytes = 64 * 1024 * 1024;
-    static constexpr std::uint64_t SoundServerAddressSpace = 320 * 1024 * 1024;
 
     static void run(Shared &shared)
     {
@@ -119,12 +115,6 @@ private:
         rlimit limit{};
         if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
             limit.rlim_cur < SharedMemoryBytes)
-            return false;
-        // Connected, the library maps its own pool and the server's, four times 64 MiB of
-        // address space; where an address-space limit (ulimit -v) leaves less, it fails on
-        // stderr or, out of memory, aborts the whole program.
-        if (const std::optional<std::uint64_t> left = process::addressSpaceLeft();
-            left && *left < SoundServerAddressSpace)
             return false;
         if (ca_context_create(&context) != CA_SUCCESS) {
             context = nullptr;
@@ -173,16 +163,8 @@ ThemeSound::~ThemeSound() = default;
 
 void ThemeSound::play(std::vector<const char *> eventIds, std::function<void()> fallback)
 {
-    if (!m_player) {
-        try {
-            m_player = std::make_unique<detail::SoundPlayer>();
-        } catch (const std::system_error &) {
-            // No thread to be had (out of memory): the fallback, and a new try next time.
-            if (fallback)
-                fallback();
-            return;
-        }
-    }
+    if (!m_player)
+        m_player = std::make_unique<detail::SoundPlayer>();
     m_player->enqueue({std::move(eventIds), std::move(fallback)});
 }
 
