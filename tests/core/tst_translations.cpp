@@ -113,10 +113,11 @@ void TranslationsTest::everyLanguageHasEveryMessage()
 
 void TranslationsTest::languageChoice_data()
 {
-    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QStringList>("languages");
     QTest::addColumn<QString>("expected");
 
-    // As QLocale::uiLanguages() gives them for LANGUAGE=cs, cs:en, en:cs, de, fr and de_AT:cs.
+    // The names as locales, LANGUAGE and QLocale's tags write them: a name counts by its
+    // language alone.
     const QStringList czech{"cs", "cs-Latn-CZ", "cs-CZ"};
     const QStringList english{"en", "en-Latn-US", "en-US"};
     QTest::newRow("cs") << czech << "cs";
@@ -134,9 +135,9 @@ void TranslationsTest::languageChoice_data()
 
 void TranslationsTest::languageChoice()
 {
-    QFETCH(QStringList, uiLanguages);
+    QFETCH(QStringList, languages);
     QFETCH(QString, expected);
-    QCOMPARE(chooseLanguage(uiLanguages, {QStringLiteral("cs"), QStringLiteral("de")}), expected);
+    QCOMPARE(chooseLanguage(languages, {QStringLiteral("cs"), QStringLiteral("de")}), expected);
 }
 
 void TranslationsTest::languagesFromTheEnvironment_data()

@@ -32,10 +32,10 @@ QStringList messageLanguages()
                             qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG"));
 }
 
-QString chooseLanguage(const QStringList &uiLanguages, const QStringList &translated)
+QString chooseLanguage(const QStringList &languages, const QStringList &translated)
 {
     const QString english = QStringLiteral("en");
-    for (const QString &tag : uiLanguages) {
+    for (const QString &tag : languages) {
         // "cs", "cs-CZ", "cs_CZ.UTF-8", "de@euro": the language is what comes before the region,
         // the codeset or the modifier.
         static const QRegularExpression rest(QStringLiteral("[-_.@].*"));
@@ -54,9 +54,9 @@ QStringList translatedLanguages()
     return languages;
 }
 
-QString programLanguage(const QStringList &uiLanguages)
+QString programLanguage(const QStringList &languages)
 {
-    return chooseLanguage(uiLanguages, translatedLanguages());
+    return chooseLanguage(languages, translatedLanguages());
 }
 
 bool useLanguage(QTranslator &translator, const QString &language)

@@ -19,17 +19,17 @@ QStringList messageLanguages(const QString &language, const QString &lcAll,
 // The same, from the process's environment.
 QStringList messageLanguages();
 
-// Of `uiLanguages` in their order ("cs", "cs-CZ", "cs_CZ.UTF-8" or "de@euro"), the first that is
+// Of `languages` in their order ("cs", "cs-CZ", "cs_CZ.UTF-8" or "de@euro"), the first that is
 // English or one of `translated`, as a two-letter code ("cs"); English when none is. Only the
 // names count: a language is chosen whether or not a locale of it is installed.
-QString chooseLanguage(const QStringList &uiLanguages, const QStringList &translated);
+QString chooseLanguage(const QStringList &languages, const QStringList &translated);
 
 // The languages the program has translations for.
 QStringList translatedLanguages();
 
-// The language the program speaks to a user of `uiLanguages`: chooseLanguage() among those it
-// has.
-QString programLanguage(const QStringList &uiLanguages);
+// The language the program speaks to a user who asks for `languages` (messageLanguages()):
+// chooseLanguage() among those it has.
+QString programLanguage(const QStringList &languages);
 
 // Makes `language`, a code that programLanguage() gave, the program's: numbers and dates as it
 // writes them (the user's own way where the user's locale is of that language), and its

@@ -22,8 +22,9 @@ class StrayKeys;
 // The score window: the five best results. At a game over that made the table it opens with
 // that game's row marked, a line that says its score and place, and its name ready to change;
 // opened otherwise, it shows the table and its name box stays disabled. Modeless: the game goes
-// on while it is open. Its close command turns red under the pointer, white off it, and closes
-// the window when clicked.
+// on while it is open. Its close command turns red under the pointer, and white again at each
+// opening and when the pointer moves over the window's bare surface, not over another control;
+// a click on it closes the window.
 class ScoreWindow : public QDialog {
     Q_OBJECT
 
