@@ -15,6 +15,7 @@
 #include <QAccessible>
 #include <QDir>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QLockFile>
@@ -546,6 +547,9 @@ void DialogsTest::aGameIsStoredAtOnceAndNamedAtLeisure()
     constexpr quint32 Keypad7 = 79, LetterA = 38;
     key(Keypad7, QStringLiteral("7"), false);
     key(LetterA, QStringLiteral("a"), true);
+    QInputMethodEvent composed; // a dead key's, a compose sequence's, an input method's
+    composed.setCommitString(QStringLiteral("éü"));
+    QCoreApplication::sendEvent(nameBox, &composed);
     tick(score->findChild<QTimer *>(QStringLiteral("strayKeysTimer")));
     key(LetterA, QStringLiteral("a"), true);
     QCOMPARE(nameBox->selectedText(), user);

@@ -224,8 +224,10 @@ void ScoreWindow::done(int result)
 
 void ScoreWindow::showEvent(QShowEvent *event)
 {
-    // Every key of the window passes its native window first, whichever control has the focus.
+    // Every key of the window passes its native window first, whichever control has the focus;
+    // an input method's text goes to the name box alone.
     windowHandle()->installEventFilter(m_strayKeys);
+    m_nameBox->installEventFilter(m_strayKeys);
     QDialog::showEvent(event);
 }
 

@@ -146,8 +146,6 @@ void Label::paintEvent(QPaintEvent *event)
     // A dotted frame round the text, in the text's own colour, as a desktop marks a focused
     // command.
     QPainter painter(this);
-    if (!painter.isActive())
-        return;
     QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
     pen.setCosmetic(true);
     painter.setPen(pen);

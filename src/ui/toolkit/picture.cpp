@@ -50,9 +50,6 @@ void Picture::paintEvent(QPaintEvent *)
     if (!m_source)
         return;
     QPainter painter(this);
-    // Where the window's pixels could not be had (out of memory), there is nothing to draw on.
-    if (!painter.isActive())
-        return;
     // The ratio of what is painted on: the window's on its screen, or that of a grab. The
     // picture is the same size at every ratio, only sharper.
     painter.drawPixmap(0, 0, m_source(painter.paintEngine()->paintDevice()->devicePixelRatioF()));

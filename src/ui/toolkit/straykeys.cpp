@@ -26,7 +26,11 @@ void StrayKeys::arm()
 
 bool StrayKeys::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+    if (event->type() == QEvent::InputMethod)
+        return !m_quiet;
+    // Keys are judged once, where they reach the window.
+    if (!watched->isWindowType() ||
+        (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
         return QObject::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     const quint32 id = key->nativeScanCode() != 0 ? key->nativeScanCode() : quint32(key->key());

@@ -13,7 +13,9 @@ namespace toolkit {
 // arm(), no key reaches the window until the keyboard has been quiet for QuietTime, and each
 // key that plays the grid (GridKeys) starts that wait again. A key held down meanwhile types
 // nothing until it is released and pressed again. Installed on a window (its QWindow, so that
-// every key of every control passes it); the window's shortcuts are not held back.
+// every key of every control passes it), and on each of its text boxes, which the text of dead
+// keys, compose sequences and input methods reaches directly, as an input method's commit; the
+// window's shortcuts are not held back.
 class StrayKeys : public QObject {
     Q_OBJECT
 
