@@ -17,6 +17,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -77,16 +78,11 @@ private:
                                                    : s_heldBack.first().text.trimmed();
         const bool unknownPlugIn =
             cause.startsWith(QLatin1String("Could not find the Qt platform plugin"));
-        // A plug-in that cannot be loaded for want of address space is no unknown one.
-        const std::optional<std::uint64_t> left = toolkit::process::addressSpaceLeft();
-        const bool tooLittleMemory = left && *left < toolkit::process::RoomToPlayBytes;
         std::fprintf(stderr,
-                     tooLittleMemory ? "%s: fatal error: too little memory to start (%s); the "
-                                       "address-space limit (ulimit -v) is too low\n"
-                     : unknownPlugIn ? "%s: fatal error: no such window system plug-in (%s); "
-                                       "QT_QPA_PLATFORM may name xcb or wayland\n"
-                                     : "%s: fatal error: no display to open the window on (%s); "
-                                       "set DISPLAY or WAYLAND_DISPLAY\n",
+                     unknownPlugIn ? "%s: fatal error: no such window system plug-in (%s); "
+                                     "QT_QPA_PLATFORM may name xcb or wayland\n"
+                                   : "%s: fatal error: no display to open the window on (%s); "
+                                     "set DISPLAY or WAYLAND_DISPLAY\n",
                      AppInfo::DisplayName, qUtf8Printable(cause));
         std::fflush(stderr);
         std::_Exit(toolkit::Desktop::FatalErrorStatus);
@@ -143,7 +139,6 @@ Application::Application(int &argc, char **argv, const QString &language)
     std::atexit(sayWhatIsUnsaved);
     if (useLanguage(m_translator, language))
         installTranslator(&m_translator);
-    toolkit::process::requireRoomToPlay();
 }
 
 Application::~Application()
@@ -183,6 +178,10 @@ int Application::finishSaves(int status)
 
 int runGame(int &argc, char **argv)
 {
+    if (const std::optional<std::string> why = toolkit::process::tooLittleRoom()) {
+        std::fprintf(stderr, "%s: fatal error: %s\n", AppInfo::DisplayName, why->c_str());
+        return toolkit::Desktop::FatalErrorStatus;
+    }
     std::optional<WindowSystemConnection> connection(std::in_place);
     Application application(argc, argv);
     connection.reset();

@@ -24,6 +24,8 @@ export PULSE_CLIENTCONFIG=$work/pulse-client.conf
 
 failures=0
 passes=0
+# A command that fails outside a check ends the test (set -e): it is named, never silent.
+trap 'echo "FAILED: line $LINENO ended the test: $BASH_COMMAND"' ERR
 check() { # check <description> <command…>
     local what=$1
     shift

@@ -38,7 +38,7 @@ start() { # start <environment…>: the program, and a new game pressed through 
     env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANGUAGE=en "$@" "$program" 2>>"$work/stderr" &
     pid=$!
     pids+=("$pid")
-    "$atspi" press "$pid" "New Game" 60
+    check "a new game is pressed through the bus" "$atspi" press "$pid" "New Game" 60
 }
 stop() {
     kill "$pid" 2>/dev/null || true

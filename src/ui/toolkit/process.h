@@ -2,22 +2,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cstdint>
 #include <optional>
+#include <string>
 
 // What the windows need of the whole process. Each of these reaches every window and thread of
 // the program, so they are made here, once, and nowhere else.
 namespace toolkit::process {
 
-// What a game needs beyond what start-up holds (some 10 MiB for a game, the score window, help
-// and about), with a margin.
-inline constexpr std::uint64_t RoomToPlayBytes = 32 * 1024 * 1024;
-
-// Bytes of address space the limit (ulimit -v) leaves; none where there is no limit.
-std::optional<std::uint64_t> addressSpaceLeft();
-
-// Once start-up is done: throws where the address-space limit leaves too little for a game.
-void requireRoomToPlay();
+// First thing, before Qt starts: why the address-space limit (ulimit -v) leaves too little for
+// a game with its sound, if it does.
+std::optional<std::string> tooLittleRoom();
 
 // Before the first window: the faces that stand in for the design's fonts, what screen readers
 // are told of labels, and no end of the process at a file-size limit.
