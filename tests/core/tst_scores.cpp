@@ -12,7 +12,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -26,7 +25,6 @@
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/time.h>
 #include <unistd.h>
 
 namespace {
@@ -147,8 +145,6 @@ private Q_SLOTS:
     void aSaveCutShortKeepsTheOldFile();
     void anUnreadableFileIsLeftAlone();
     void aTakenLockIsWaitedForOffTheCallersThread();
-    void staleLocksAreTakenOver_data();
-    void staleLocksAreTakenOver();
     void theDataFolderFollowsTheXdgRules();
     void theSettingsKeepTheSoundChoice_data();
     void theSettingsKeepTheSoundChoice();
@@ -401,40 +397,6 @@ void ScoresTest::aTakenLockIsWaitedForOffTheCallersThread()
     QCOMPARE(keeper.latest().status, ScoreFile::Status::Ok);
     ScoreFile file(path());
     QVERIFY(file.load() == ScoreFile::Status::Ok && names(file.table()) == QStringList{"Jana"});
-}
-
-void ScoresTest::staleLocksAreTakenOver_data()
-{
-    QTest::addColumn<QByteArray>("host"); // where the lock's owner ran
-    QTest::addColumn<int>("age");         // of the lock, in seconds
-    QTest::addColumn<bool>("taken");
-    const QByteArray here = QSysInfo::machineHostName().toUtf8();
-    QTest::newRow("of a copy gone from here") << here << 0 << true;
-    QTest::newRow("another machine's, old") << QByteArray("elsewhere.example.org") << 3600 << true;
-    QTest::newRow("another machine's, young") << QByteArray("elsewhere.example.org") << 0 << false;
-}
-
-// A lock left by a copy of the game that died holding it, here or on another machine that
-// shares the folder: taken over at once, or, for another machine's, once it is old.
-void ScoresTest::staleLocksAreTakenOver()
-{
-    QFETCH(QByteArray, host);
-    QFETCH(int, age);
-    QFETCH(bool, taken);
-    QVERIFY(QDir().mkpath(QFileInfo(path()).path()));
-    const QString lock = path() + QStringLiteral(".lock");
-    QFile stale(lock);
-    QVERIFY(stale.open(QIODevice::WriteOnly) &&
-            stale.write("2147483000\nkaludnik\n" + host + "\n") > 0);
-    stale.close();
-    QVERIFY(stale.open(QIODevice::ReadWrite) &&
-            stale.setFileTime(QDateTime::currentDateTime().addSecs(-age),
-                              QFileDevice::FileModificationTime));
-    stale.close();
-    ScoreFile file(path());
-    QCOMPARE(file.add(entry("Jana", 120), "Jana"),
-             taken ? ScoreFile::Status::Ok : ScoreFile::Status::Busy);
-    QCOMPARE(QFileInfo::exists(lock), !taken);
 }
 
 void ScoresTest::theDataFolderFollowsTheXdgRules()
