@@ -3,6 +3,7 @@
 // The table of best results and its file, which must never lose a result: a crash while saving
 // leaves the old file or the new one, two copies of the game keep each other's results, and a
 // file that cannot be used is set aside, never overwritten.
+#include "scores/gamerecord.h"
 #include "scores/scorefile.h"
 #include "scores/scorekeeper.h"
 #include "settings/settings.h"
@@ -148,6 +149,8 @@ private Q_SLOTS:
     void theDataFolderFollowsTheXdgRules();
     void theSettingsKeepTheSoundChoice_data();
     void theSettingsKeepTheSoundChoice();
+    void theRecordCountsEveryGame_data();
+    void theRecordCountsEveryGame();
     void killedWhileSavingLeavesAWholeFile();
     void twoCopiesKeepEachOthersResults();
 
@@ -209,6 +212,7 @@ void ScoresTest::namesAreCleaned_data()
     QTest::newRow("33 cut to 32") << QString(33, QLatin1Char('a')) << QString(32, QLatin1Char('a'))
                                   << false;
     QTest::newRow("emoji never halved") << emoji.repeated(40) << emoji.repeated(32) << false;
+    QTest::newRow("half an emoji goes") << "Eva" + emoji.left(1) << "Eva" << false;
     QTest::newRow("accent stays with its letter")
         << accented.repeated(40) << accented.repeated(32) << false;
     QTest::newRow("emoji sequences kept whole") << kiss.repeated(40) << kiss.repeated(32) << false;
@@ -461,6 +465,50 @@ void ScoresTest::theSettingsKeepTheSoundChoice()
     QCOMPARE(Settings(path).sound(), !sound);
     if (!found.isEmpty())
         QVERIFY(contents(path).contains("x=1") && contents(path).contains("[Other]\ny=2"));
+}
+
+void ScoresTest::theRecordCountsEveryGame_data()
+{
+    QTest::addColumn<QByteArray>("found");  // the record before one more game of 120
+    QTest::addColumn<QList<int>>("recent"); // its last scores after it
+    QTest::addColumn<int>("games");
+    QTest::addColumn<qint64>("total");
+    QTest::addColumn<int>("best");
+    const QByteArray one = "1765000000 100 5000 1 100 100\n";
+    QTest::newRow("none yet") << QByteArray() << QList<int>{120} << 1 << 120LL << 120;
+    QTest::newRow("a line cut short")
+        << one + "1765000100 1710 9" << QList<int>{100, 120} << 2 << 220LL << 120;
+    QTest::newRow("a damaged line") << one + "1765000100 125 9000 2 225 125\nx\n"
+                                    << QList<int>{100, 120} << 2 << 220LL << 120;
+    // Its end alone is read: the counts run on in every line.
+    QByteArray many;
+    QList<int> last(GameRecord::RecentCount - 1, 1710);
+    for (int game = 1; game <= 10000; ++game)
+        many += "1765000000 1710 1000 " + QByteArray::number(game) + ' ' +
+                QByteArray::number(1710 * game) + " 1710\n";
+    QTest::newRow("ten thousand games")
+        << many << last + QList<int>{120} << 10001 << 17100120LL << 1710;
+}
+
+void ScoresTest::theRecordCountsEveryGame()
+{
+    QFETCH(QByteArray, found);
+    QFETCH(QList<int>, recent);
+    QFETCH(int, games);
+    QFETCH(qint64, total);
+    QFETCH(int, best);
+    const QString path = m_dir->filePath(QStringLiteral("games.log"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(found) == found.size());
+    file.close();
+    GameRecord record(path);
+    QCOMPARE(record.append({120, QDateTime::currentDateTimeUtc(), std::chrono::seconds(8)}),
+             GameRecord::Status::Ok);
+    const RecordSummary summary = record.read();
+    QCOMPARE(summary.recent, recent);
+    QCOMPARE(summary.games, games);
+    QCOMPARE(summary.total, total);
+    QCOMPARE(summary.best, best);
 }
 
 void ScoresTest::killedWhileSavingLeavesAWholeFile()

@@ -13,6 +13,12 @@ namespace UserFiles {
 // that is unset or empty, the home that the password database gives the user.
 QString xdgFolder(const char *variable, const char *fallback);
 
+// How old a lock of the data folder (QLockFile) must be to be taken over where its owner ran on
+// another machine that shares the folder, and QLockFile cannot ask whether it lives: one that
+// dies on this machine loses its lock at once, and a live one here holds it locked. Writes
+// hold their locks for milliseconds, or seconds on a slow disk.
+inline constexpr int StaleLockMs = 10000;
+
 // `count` random letters and digits, for names that must not meet another.
 QString randomLetters(int count);
 

@@ -18,12 +18,6 @@
 
 namespace {
 
-// QLockFile takes over at once a lock whose owner is gone from this machine, and never one
-// whose owner lives here (it holds the lock file locked). A lock written on another machine
-// that shares the folder can only be judged by its age: a save holds it for milliseconds, or
-// seconds on a slow disk, so one this old was left by a copy of the game that died.
-constexpr int StaleLockMs = 10000;
-
 bool possibleScore(const QJsonValue &value)
 {
     if (!value.isDouble())
@@ -159,7 +153,7 @@ ScoreFile::Status ScoreFile::load()
     // one must not go aside. A copy that holds the lock sets it aside itself if it has to;
     // until then this run keeps the table it has.
     QLockFile lock(lockOf(m_path));
-    lock.setStaleLockTime(StaleLockMs);
+    lock.setStaleLockTime(UserFiles::StaleLockMs);
     for (bool locked = false;; locked = true) {
         Contents contents;
         switch (read(contents)) {
@@ -242,7 +236,7 @@ ScoreFile::Status ScoreFile::mergeAndWrite()
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         return Status::NotSaved;
     QLockFile lock(lockOf(m_path));
-    lock.setStaleLockTime(StaleLockMs);
+    lock.setStaleLockTime(UserFiles::StaleLockMs);
     // Never waited for here: the keeper tries again, and answers what asks meanwhile.
     if (!lock.tryLock(0))
         return lock.error() == QLockFile::LockFailedError ? Status::Busy : Status::NotSaved;

@@ -113,6 +113,9 @@ QString clean(const QString &typed)
     kept.reserve(spaced.size());
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, spaced);
     for (qsizetype start = 0, end; (end = graphemes.toNextBoundary()) != -1; start = end) {
+        // Half a character, cut off from its other half, goes.
+        if (!spaced.mid(start, end - start).isValidUtf16())
+            continue;
         const QList<uint> points = spaced.mid(start, end - start).toUcs4();
         if (std::all_of(points.begin(), points.end(), [](uint c) { return isInvisible(c); }))
             continue;
