@@ -76,7 +76,7 @@ int addResults(const QString &path, const QString &who, int count)
     };
     for (int i = 0; count == 0 || i < count; ++i) {
         const int score = top.value(who).value(i, 10 * int(1 + random() % 150));
-        keeper.addGame(entry(QString(), score, i), who);
+        keeper.addGame({score, entry(QString(), score, i).achieved, std::chrono::seconds(9)}, who);
         if (!saved())
             return 1;
         if (last)
@@ -389,7 +389,7 @@ void ScoresTest::aTakenLockIsWaitedForOffTheCallersThread()
     // asked goes on: a read asked after the save is answered before it.
     ScoreKeeper keeper(path(), std::chrono::hours(1));
     QSignalSpy answers(&keeper, &ScoreKeeper::answered);
-    keeper.addGame(entry(QString(), 120), "Jana");
+    keeper.addGame({120, QDateTime::currentDateTimeUtc(), std::chrono::seconds(9)}, "Jana");
     keeper.read();
     QVERIFY(nextAnswer(answers));
     QCOMPARE(keeper.latest().request, ScoreKeeper::Request::Read);
@@ -540,6 +540,7 @@ void ScoresTest::twoCopiesKeepEachOthersResults()
     ScoreFile file(path());
     QCOMPARE(file.load(), ScoreFile::Status::Ok);
     QCOMPARE(names(file.table()), (QStringList{"a1710", "b1700", "a1690", "b1680", "a1670"}));
+    QCOMPARE(GameRecord(m_dir->filePath(QStringLiteral("kaludnik/games.log"))).read().games, 400);
 }
 
 int main(int argc, char **argv)

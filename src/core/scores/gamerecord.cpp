@@ -5,7 +5,9 @@
 #include "board/board.h"
 #include "files/userfiles.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 
 #include <algorithm>
@@ -108,6 +110,8 @@ RecordSummary GameRecord::read() const
 
 GameRecord::Status GameRecord::append(const FinishedGame &game)
 {
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
+        return Status::NotSaved;
     QLockFile lock(m_path + QStringLiteral(".lock"));
     lock.setStaleLockTime(UserFiles::StaleLockMs);
     if (!lock.tryLock(LockWaitMs))

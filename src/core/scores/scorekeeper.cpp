@@ -3,6 +3,8 @@
 #include "scorekeeper.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
 #include <QList>
 #include <QThread>
 #include <QTimer>
@@ -27,7 +29,8 @@ class ScoreWorker : public QObject {
 public:
     ScoreWorker(const QString &path, std::chrono::milliseconds lockWait,
                 ScoreKeeper::Progress &progress)
-        : m_file(path), m_lockWait(lockWait), m_progress(progress), m_retryTimer(new QTimer(this))
+        : m_file(path), m_record(QFileInfo(path).dir().filePath(QStringLiteral("games.log"))),
+          m_lockWait(lockWait), m_progress(progress), m_retryTimer(new QTimer(this))
     {
         m_retryTimer->setSingleShot(true);
         m_retryTimer->setInterval(RetryInterval);
@@ -38,27 +41,34 @@ public:
     // waiting for its turn.
     void read()
     {
+        countGames();
         answer(ScoreKeeper::Request::Read, m_file.load(), QString());
         if (m_file.hasUnsaved() && m_waiting.isEmpty())
             retry();
     }
 
-    void addGame(const ScoreEntry &game, const QString &fallbackName)
+    void addGame(const FinishedGame &game, const QString &fallbackName)
     {
+        // Counted first, in a write of its own: the table's may wait for the lock.
+        m_uncounted.append(game);
+        countGames();
         std::optional<ScoreEntry> stored;
-        const ScoreFile::Status status = m_file.addGame(game, fallbackName, stored);
+        const ScoreFile::Status status =
+            m_file.addGame({QString(), game.score, game.ended, QString()}, fallbackName, stored);
         m_waiting.append({ScoreKeeper::Request::AddGame, stored ? stored->id : QString()});
         settle(status);
     }
 
     void rename(const ScoreEntry &entry, const QString &name)
     {
+        countGames();
         m_waiting.append({ScoreKeeper::Request::Rename, entry.id});
         settle(m_file.rename(entry, name));
     }
 
     void retry()
     {
+        countGames();
         m_waiting.append({ScoreKeeper::Request::Retry, QString()});
         settle(m_file.retry());
     }
@@ -69,15 +79,19 @@ public:
     {
         m_retryTimer->stop();
         m_waiting.clear(); // nobody is left to answer
-        while (m_file.hasUnsaved() && m_file.retry() == ScoreFile::Status::Busy &&
-               !deadline.hasExpired())
+        for (;;) {
+            const bool recordBusy = countGames() == GameRecord::Status::Busy;
+            const bool tableBusy = m_file.hasUnsaved() && m_file.retry() == ScoreFile::Status::Busy;
+            if (!(recordBusy || tableBusy) || deadline.hasExpired())
+                break;
             QThread::msleep(
                 ulong(std::min(qint64(RetryInterval.count()), deadline.remainingTime())));
+        }
         QThread::currentThread()->quit();
     }
 
     // After each request, and each try of a save that waits.
-    void reportProgress() { m_progress.unsaved = m_file.hasUnsaved() || !m_waiting.isEmpty(); }
+    void reportProgress() { m_progress.unsaved = unsaved() || !m_waiting.isEmpty(); }
 
 Q_SIGNALS:
     void answered(const ScoreKeeper::Answer &answer);
@@ -108,6 +122,20 @@ private:
             answer(waiting.request, status, waiting.id);
     }
 
+    bool unsaved() const { return m_file.hasUnsaved() || !m_uncounted.isEmpty(); }
+
+    // Writes the finished games not yet in the record, in their order, as far as it can.
+    GameRecord::Status countGames()
+    {
+        while (!m_uncounted.isEmpty()) {
+            if (const GameRecord::Status status = m_record.append(m_uncounted.first());
+                status != GameRecord::Status::Ok)
+                return status;
+            m_uncounted.removeFirst();
+        }
+        return GameRecord::Status::Ok;
+    }
+
     void answer(ScoreKeeper::Request request, ScoreFile::Status status, const QString &id)
     {
         ScoreKeeper::Answer answer;
@@ -115,7 +143,8 @@ private:
         answer.status = status;
         answer.table = m_file.table();
         answer.lastName = m_file.lastName();
-        answer.unsaved = m_file.hasUnsaved();
+        answer.unsaved = unsaved();
+        answer.record = m_record.read();
         const ScoreEntry *entry = answer.table.find(id);
         if (entry)
             answer.entry = *entry;
@@ -125,6 +154,8 @@ private:
     }
 
     ScoreFile m_file;
+    GameRecord m_record;
+    QList<FinishedGame> m_uncounted; // finished games the record does not hold yet
     const std::chrono::milliseconds m_lockWait;
     ScoreKeeper::Progress &m_progress;
     QTimer *m_retryTimer;
@@ -179,7 +210,7 @@ void ScoreKeeper::read()
     ask([](ScoreWorker &worker) { worker.read(); }, false);
 }
 
-void ScoreKeeper::addGame(const ScoreEntry &game, const QString &fallbackName)
+void ScoreKeeper::addGame(const FinishedGame &game, const QString &fallbackName)
 {
     ask([game, fallbackName](ScoreWorker &worker) { worker.addGame(game, fallbackName); }, true);
 }

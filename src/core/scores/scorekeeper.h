@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "gamerecord.h"
 #include "scorefile.h"
 
 #include <QObject>
@@ -30,11 +31,12 @@ public:
         ScoreFile::Status status = ScoreFile::Status::Ok; // never Busy: that one is waited out
         ScoreTable table;
         QString lastName;
-        bool unsaved = false; // results or names of this run wait in memory to be written
+        bool unsaved = false; // results, names or games of this run wait in memory
         // For AddGame and Rename: the game's row as it is now; none for a game that did not
         // make the table.
         std::optional<ScoreEntry> entry;
-        bool kept = true; // the row holds its place in the table
+        bool kept = true;     // the row holds its place in the table
+        RecordSummary record; // every game counted, as the record holds them now
     };
 
     // How long a save waits for another copy of the game to finish its own before it is
@@ -59,8 +61,9 @@ public:
 
     // Reads the file afresh, and tries again to write what waits in memory.
     void read();
-    // Stores a finished game at once if it makes the table (ScoreFile::addGame).
-    void addGame(const ScoreEntry &game, const QString &fallbackName);
+    // Counts a finished game in the record (GameRecord), and stores it at once if it makes the
+    // table (ScoreFile::addGame).
+    void addGame(const FinishedGame &game, const QString &fallbackName);
     // Gives the row of `entry` the name `name`.
     void rename(const ScoreEntry &entry, const QString &name);
     // Tries again to write what waits in memory.

@@ -655,8 +655,9 @@ void MainWindow::showGameOver()
     // The result is stored at once, before anything asks the player anything: closing the
     // window or quitting loses nothing. Whether it makes the table is decided on the file as
     // it is now: another copy of the game may have filled the table meanwhile.
-    m_scores.addGame({QString(), int(m_board.score()), QDateTime::currentDateTimeUtc(), QString()},
-                     PlayerName::ofSystemUser());
+    m_scores.addGame(
+        {int(m_board.score()), QDateTime::currentDateTimeUtc(), std::chrono::milliseconds(0)},
+        PlayerName::ofSystemUser());
     m_gameBeingStored = true;
     m_gameOverLabel->show();
     m_playPicture->hide();
