@@ -52,6 +52,8 @@ inline constexpr int MaxLength = 32;
 inline constexpr int MaxMarks = 8;
 // The longest emoji sequences take 11: a family of four with their skin tones.
 inline constexpr int MaxCodePoints = 16;
+// The most of a typed name that clean() can keep, in UTF-16 units: what a name box holds.
+inline constexpr int MaxTypedLength = MaxLength * (MaxCodePoints + MaxMarks) * 2;
 
 QString clean(const QString &typed);
 

@@ -74,7 +74,11 @@ void ScoreRow::showEntry(const ScoreEntry *entry, bool isNew)
     m_columns[Name] =
         fontMetrics().elidedText(entry->name, Qt::ElideRight, columnRect(Name).width());
     m_columns[Score] = scoreText(entry->score, m_locale);
-    m_columns[Date] = m_locale.toString(date, QLocale::ShortFormat);
+    //: The date of a result in the score table, in Qt's date format (d the day, MMM the month's
+    //: short name, M its number, yyyy the year): never to be read the wrong way round, and at
+    //: most 80 pixels wide.
+    m_columns[Date] =
+        m_locale.toString(date, QCoreApplication::translate("ScoreWindow", "d MMM yyyy"));
     // One pass over the placeholders, so that a name holding "%1" stays as it is.
     //: What a screen reader says of a row of the score table: %1 the rank, %2 the name,
     //: %3 the score, %4 the date.

@@ -6,6 +6,7 @@
 #include "design.h"
 #include "guard.h"
 #include "label.h"
+#include "recordplot.h"
 #include "scorerow.h"
 #include "straykeys.h"
 #include "twips.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTextBoundaryFinder>
 #include <QWindow>
 
 namespace {
@@ -31,6 +33,7 @@ constexpr ControlName<QPushButton> SaveNameButton{"saveNameButton"};
 constexpr ControlName<Label> CloseCommand{"closeCommand"};
 constexpr ControlName<Label> ResultLine{"resultLine"};
 constexpr ControlName<Label> MessageLine{"messageLine"};
+constexpr ControlName<Label> RecordLine{"recordLine"};
 
 constexpr toolkit::FontSpec BoldSmall{fonts::SansSerif, 8.25, true};
 // Where the lines under the name box begin.
@@ -39,9 +42,10 @@ constexpr float LinesTop = 2430;
 // From the top of the window down, in twips; none overlaps another, and each keeps its place
 // when the window is resized. The table's five rows stand above these, 360 twips apart.
 constexpr ControlSpec Controls[] = {
+    // Over its box, clear of the table's last row.
     {NameLabel.name,
      ControlKind::Text,
-     {120, 1800, 600, 195},
+     {120, 1845, 600, 195},
      fonts::WindowText,
      TextColor::White,
      TopLeft,
@@ -84,11 +88,21 @@ constexpr ControlSpec Controls[] = {
      TextColor::Red,
      TopLeft,
      nullptr},
+    // Under them, the record of every game: what it counts, in words, and a plot of the last
+    // games under that.
+    {RecordLine.name,
+     ControlKind::FixedText,
+     {120, LinesTop, 4320, 195},
+     fonts::WindowText,
+     TextColor::White,
+     TopLeft,
+     nullptr},
 };
 constexpr toolkit::TwipRect FirstRow{120, 120, 4320, 195};
 constexpr float RowPitch = 360;
 constexpr float LineGap = 105;
 constexpr float BottomMargin = 120;
+constexpr float PlotHeight = 1200;
 
 // The places of the table, as the line under the name box names them.
 constexpr const char *Places[ScoreWindow::Rows] = {
@@ -125,6 +139,29 @@ QString messageFor(const ScoreKeeper::Answer &answer, bool naming)
     return {};
 }
 
+// What the record counts, in words; `full`: the table has a fifth place, drawn on the plot.
+QString recordText(const RecordSummary &record, bool full)
+{
+    if (record.games == 0)
+        //: In the score window, where the record of every game holds none yet.
+        return ScoreWindow::tr("No game counted yet.");
+    const QLocale locale;
+    const auto whole = [&locale](double value) {
+        return ScoreRow::scoreText(qRound(value), locale);
+    };
+    //: The record of every game, in the score window: %1 how many were played, %2 the best score.
+    return ScoreWindow::tr("Games played: %1 · best: %2")
+               .arg(locale.toString(record.games), ScoreRow::scoreText(record.best, locale)) +
+           QLatin1Char('\n') +
+           //: %1 the average score of the last 10 games, %2 that of all games.
+           ScoreWindow::tr("Average of the last 10: %1 · of all: %2")
+               .arg(whole(record.averageOfLast(10)), whole(record.averageOfAll())) +
+           QLatin1Char('\n') +
+           //: What the lines of the plot under it are.
+           (full ? ScoreWindow::tr("Dotted: average · dashed: 5th place · red: last game")
+                 : ScoreWindow::tr("Dotted: average · red: last game"));
+}
+
 } // namespace
 
 ScoreWindow::ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget *parent)
@@ -154,6 +191,11 @@ ScoreWindow::ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget
     using toolkit::builtControl;
     m_resultLine = builtControl(this, ResultLine);
     m_messageLine = builtControl(this, MessageLine);
+    m_recordLine = builtControl(this, RecordLine);
+    m_recordPlot = new RecordPlot(this);
+    m_recordPlot->setObjectName(QStringLiteral("recordPlot"));
+    m_recordPlot->setGeometry(
+        toolkit::twips::toPixels(toolkit::TwipRect{120, LinesTop, 4320, PlotHeight}));
     m_nameBox = builtControl(this, NameBox);
     m_saveNameButton = builtControl(this, SaveNameButton);
     m_closeCommand = builtControl(this, CloseCommand);
@@ -164,6 +206,8 @@ ScoreWindow::ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget
     nameLabel->setBuddy(m_nameBox);
     //: The hint in the empty name box. It must fit the box, which is short.
     m_nameBox->setPlaceholderText(tr("Your name"));
+    // Room for any name worth keeping, and no more: a pasted megabyte is cut at once.
+    m_nameBox->setMaxLength(PlayerName::MaxTypedLength);
     //: The button that gives the marked row the name in the box; the window stays open.
     m_saveNameButton->setText(tr("Save name"));
     //: The command that closes the score window, keeping the name in the box.
@@ -173,6 +217,8 @@ ScoreWindow::ScoreWindow(toolkit::Desktop &desktop, ScoreKeeper &keeper, QWidget
 
     toolkit::connectGuarded(m_desktop, m_nameBox, &QLineEdit::returnPressed, this,
                             &ScoreWindow::saveName);
+    toolkit::connectGuarded(m_desktop, m_nameBox, &QLineEdit::textChanged, this,
+                            &ScoreWindow::dropACutCharacter);
     toolkit::connectGuarded(m_desktop, m_saveNameButton, &QPushButton::clicked, this,
                             &ScoreWindow::saveName);
     toolkit::connectGuarded(m_desktop, m_closeCommand, &Label::pointerMoved, this,
@@ -187,7 +233,7 @@ void ScoreWindow::present()
     if (!isVisible()) {
         // Every opening starts from the design.
         m_closeCommand->setTextColor(toolkit::colors::White);
-        showTable(m_keeper.latest().table);
+        showTable(m_keeper.latest());
         say(m_message);
         showNameBox();
     }
@@ -202,7 +248,7 @@ void ScoreWindow::offer(const ScoreEntry &entry)
     m_message = messageFor(m_keeper.latest(), true);
     m_strayKeys->arm();
     if (isVisible()) {
-        showTable(m_keeper.latest().table);
+        showTable(m_keeper.latest());
         say(m_message);
         showNameBox();
     }
@@ -252,6 +298,18 @@ void ScoreWindow::saveName()
         say(tr("A result needs a name."));
 }
 
+void ScoreWindow::dropACutCharacter()
+{
+    // The box cuts what goes past its room wherever it falls, even inside a character (a
+    // surrogate pair, a letter and its accents): a full box loses its last character whole.
+    const QString text = m_nameBox->text();
+    if (text.size() < m_nameBox->maxLength())
+        return;
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    characters.toEnd();
+    m_nameBox->setText(text.left(characters.toPreviousBoundary()));
+}
+
 QString ScoreWindow::typedName() const
 {
     const QString name = PlayerName::clean(m_nameBox->text());
@@ -273,12 +331,12 @@ void ScoreWindow::showAnswer(const ScoreKeeper::Answer &answer)
         showNameBox();
     }
     say(messageFor(answer, m_naming.has_value()));
-    showTable(answer.table);
+    showTable(answer);
 }
 
-void ScoreWindow::showTable(const ScoreTable &table)
+void ScoreWindow::showTable(const ScoreKeeper::Answer &answer)
 {
-    const QList<ScoreEntry> &entries = table.entries();
+    const QList<ScoreEntry> &entries = answer.table.entries();
     QString result;
     for (int row = 0; row < Rows; ++row) {
         const ScoreEntry *entry = row < entries.size() ? &entries[row] : nullptr;
@@ -293,6 +351,11 @@ void ScoreWindow::showTable(const ScoreTable &table)
     }
     m_resultLine->showText(result);
     m_resultLine->setVisible(!result.isEmpty());
+    const bool full = entries.size() == ScoreTable::Size;
+    m_recordLine->showText(recordText(answer.record, full));
+    m_recordPlot->showRecord(answer.record,
+                             full ? std::optional<int>(entries.last().score) : std::nullopt);
+    m_recordPlot->setVisible(answer.record.games > 0);
     fitLines();
 }
 
@@ -310,15 +373,18 @@ void ScoreWindow::fitLines()
     // lowest follows their height, as they come and as they go.
     int top = toolkit::twips::toPixels(LinesTop);
     int needed = m_designHeight;
-    for (Label *line : {m_resultLine, m_messageLine}) {
-        if (line->isHidden())
+    for (QWidget *part :
+         {static_cast<QWidget *>(m_resultLine), static_cast<QWidget *>(m_messageLine),
+          static_cast<QWidget *>(m_recordLine), static_cast<QWidget *>(m_recordPlot)}) {
+        if (part->isHidden())
             continue;
-        const int height =
-            std::max(line->heightForWidth(line->width()), line->fontMetrics().height());
-        line->setGeometry(line->x(), top, line->width(), height);
-        top = line->geometry().bottom() + 1 + toolkit::twips::toPixels(LineGap);
+        const int height = part == m_recordPlot ? part->height()
+                                                : std::max(part->heightForWidth(part->width()),
+                                                           part->fontMetrics().height());
+        part->setGeometry(part->x(), top, part->width(), height);
+        top = part->geometry().bottom() + 1 + toolkit::twips::toPixels(LineGap);
         needed = std::max(needed,
-                          line->geometry().bottom() + 1 + toolkit::twips::toPixels(BottomMargin));
+                          part->geometry().bottom() + 1 + toolkit::twips::toPixels(BottomMargin));
     }
     const bool atLowest = height() <= minimumHeight();
     setMinimumHeight(needed);

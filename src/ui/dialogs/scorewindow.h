@@ -11,6 +11,7 @@
 
 class QLineEdit;
 class QPushButton;
+class RecordPlot;
 class ScoreRow;
 
 namespace toolkit {
@@ -55,13 +56,15 @@ protected:
 
 private:
     void saveName();
+    void dropACutCharacter();
     // The name in the box, cleaned; empty where the box holds no name.
     QString typedName() const;
     // Gives the row being named `name`, in the file and in the box.
     void rename(const QString &name);
     void lightCloseCommand();
     void showAnswer(const ScoreKeeper::Answer &answer);
-    void showTable(const ScoreTable &table);
+    // The table, and the record of every game under it.
+    void showTable(const ScoreKeeper::Answer &answer);
     void showNameBox();
     void say(const QString &message);
     // Places the lines under the name box and makes the window high enough for them.
@@ -79,6 +82,8 @@ private:
     std::array<ScoreRow *, Rows> m_rows{};
     toolkit::Label *m_resultLine = nullptr;
     toolkit::Label *m_messageLine = nullptr;
+    toolkit::Label *m_recordLine = nullptr;
+    RecordPlot *m_recordPlot = nullptr;
     QLineEdit *m_nameBox = nullptr;
     QPushButton *m_saveNameButton = nullptr;
     toolkit::Label *m_closeCommand = nullptr;
