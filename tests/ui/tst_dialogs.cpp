@@ -202,7 +202,7 @@ void DialogsTest::endGameWithScore(int score)
     for (int i = 0; i < Board::CellCount; ++i) {
         const QPushButton *cell = control<QPushButton>(main(), QStringLiteral("cell%1").arg(i));
         while (cell->isEnabled())
-            tick(control<QTimer>(main(), QStringLiteral("cellTimer%1").arg(i)));
+            tick(gameTimer(main(), QStringLiteral("cellTimer%1").arg(i)));
     }
     QVERIFY(control<Label>(main(), "gameOverLabel")->isVisible());
 }
@@ -276,10 +276,10 @@ void DialogsTest::cellTimersRunBehindModalDialogs()
 
     whileOpen(dialog, [&](QDialog &) {
         for (int i = 0; i < Board::CellCount; ++i)
-            QVERIFY2(control<QTimer>(main(), QStringLiteral("cellTimer%1").arg(i))->isActive(),
+            QVERIFY2(gameTimer(main(), QStringLiteral("cellTimer%1").arg(i))->isActive(),
                      qPrintable(QStringLiteral("cell timer %1").arg(i)));
         // A tick that comes while the dialog is open still counts its cell down.
-        tick(control<QTimer>(main(), "cellTimer4"));
+        tick(gameTimer(main(), "cellTimer4"));
         QCOMPARE(cell->text(), QStringLiteral("9"));
     });
 }
@@ -426,7 +426,7 @@ void DialogsTest::scoreWindowLeavesTheMainWindowUsable()
     QVERIFY(control<Picture>(main(), "playPicture")->isVisible());
     QVERIFY(score.isVisible());
     // The game's keys work from the score window too.
-    tick(control<QTimer>(main(), "cellTimer0"));
+    tick(gameTimer(main(), "cellTimer0"));
     QTest::keyClick(&score, Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(control<QPushButton>(main(), "cell0")->text(), QStringLiteral("10"));
     QTest::keyClick(&score, Qt::Key_Q, Qt::ControlModifier);
