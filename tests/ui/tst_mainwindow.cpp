@@ -378,7 +378,7 @@ void MainWindowTest::commandsByKeyByMenuAndByTab()
     QCOMPARE(modalWindowsOpenedBy([&] { key(Qt::Key_Space); }), 1);
     QCOMPARE(modalWindowsOpenedBy([&] { key(Qt::Key_F1); }), 1);
     // During a game help and about are out of reach of their keys, the menu and the focus;
-    // the table of best results is not.
+    // the table of best results is not, and pauses the game as P does, till P.
     view.startNewGame();
     QCOMPARE(modalWindowsOpenedBy([&] { key(Qt::Key_F1); }), 0);
     key(Qt::CTRL | Qt::Key_H);
@@ -386,20 +386,31 @@ void MainWindowTest::commandsByKeyByMenuAndByTab()
     findWindow<ScoreWindow>()->close();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *cover = control<Label>(&window, "pauseCover");
+    QVERIFY(cover->isVisible());
+    key(Qt::Key_P);
     // The menu opens on a right click anywhere but on a cell, and on the menu key, inside the
-    // window whatever has the focus.
+    // window whatever has the focus. It holds the game while open, unless its Pause makes the
+    // pause the player's.
     view.scoreWindowButton->setFocus();
     key(Qt::Key_Menu);
     QVERIFY(menu->isVisible() && window.geometry().contains(menu->pos()));
+    auto *pause = window.findChild<QAction *>("pauseAction");
+    QVERIFY(cover->isVisible() && !pause->isChecked());
     menu->close();
+    QCoreApplication::processEvents();
+    QVERIFY(!cover->isVisible());
     QTest::mouseClick(window.windowHandle(), Qt::RightButton, {},
                       view.cells[4]->geometry().center());
     QVERIFY(!menu->isVisible());
     QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, QPoint(20, 300));
     QVERIFY(menu->isVisible());
-    menu->close();
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(pause).center());
+    QCoreApplication::processEvents();
+    QVERIFY(!menu->isVisible() && cover->isVisible());
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    key(Qt::Key_P);
     // M turns the game-over sound off, and the choice is kept.
     key(Qt::Key_M);
     view.tickAllToDeath();
@@ -423,18 +434,16 @@ void MainWindowTest::pauseHoldsEveryCountdown()
     key(Qt::Key_P); // before the first game there is nothing to pause
     QVERIFY(!cover->isVisible());
     view.startNewGame();
-    key(Qt::Key_P);
+    key(Qt::Key_Pause);
     QVERIFY(cover->isVisible() && !cellsTicking());
-    // The grid takes no click, neither where the cover lies nor from the keyboard.
+    // The grid takes no click from the keyboard, and help stays out of reach.
+    view.cells[0]->click();
+    QCOMPARE(modalWindowsOpenedBy([&] { key(Qt::Key_F1); }), 0);
+    // A click on the cover goes on, and plays no cell.
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
                       view.cells[0]->geometry().center());
-    view.cells[0]->click();
-    QCOMPARE(view.scoreLine->text(), scoreLine(0));
-    // Help opens while the game is paused, and the game stays paused behind it.
-    QCOMPARE(modalWindowsOpenedBy([&] { key(Qt::Key_F1); }), 1);
-    QVERIFY(cover->isVisible() && !cellsTicking());
-    key(Qt::Key_Pause);
     QVERIFY(!cover->isVisible() && cellsTicking());
+    QCOMPARE(view.scoreLine->text(), scoreLine(0));
     // Leaving for another program pauses the game, and coming back goes on; a pause of the
     // player's own outlasts both.
     QWidget otherProgram;

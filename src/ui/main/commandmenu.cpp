@@ -64,6 +64,10 @@ CommandMenu::CommandMenu(toolkit::Desktop &desktop, QWidget *window, const Handl
         m_commands[std::size_t(i)] = command;
     }
     connect(m_menu, &QMenu::aboutToShow, this, &CommandMenu::opened);
+    // Qt runs the command chosen after the menu hides.
+    connect(m_menu, &QMenu::aboutToHide, this, [this] {
+        QMetaObject::invokeMethod(this, &CommandMenu::closed, Qt::QueuedConnection);
+    });
 }
 
 void CommandMenu::popup(const QPoint &globalPosition)

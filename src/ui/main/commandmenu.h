@@ -17,7 +17,9 @@ class Desktop;
 }
 
 // The game's commands, each an action of the main window with its keys by the desktop's
-// conventions, and the menu that lists them with their keys, which says when it opens.
+// conventions, and the menu that lists them with their keys. While the menu is open it holds
+// the game: it says when it opens, and when it has closed and the command chosen in it, if any,
+// has run.
 class CommandMenu : public QObject {
     Q_OBJECT
 
@@ -34,6 +36,7 @@ public:
 
 Q_SIGNALS:
     void opened();
+    void closed();
 
 private:
     QMenu *m_menu;

@@ -114,7 +114,8 @@ constexpr ControlSpec Controls[] = {
     cellSpec(6),
     cellSpec(7),
     cellSpec(8),
-    // Over the grid while the game is paused, so that a paused game gives no free look.
+    // Over the grid while the game is held, so that a held game gives no free look; a click on it
+    // goes on.
     {PauseCover.name,
      ControlKind::Cover,
      {5400, 120, 3135, 3135},
@@ -247,6 +248,8 @@ void MainWindow::buildControls()
     toolkit::connectGuarded(m_desktop, m_aboutCommand, &Label::clicked, this,
                             &MainWindow::openAbout);
     toolkit::connectGuarded(m_desktop, m_quitCommand, &Label::clicked, this, &MainWindow::quit);
+    toolkit::connectGuarded(m_desktop, m_pauseCover, &Label::clicked, this,
+                            [this] { m_game->resume(Pause::Player); });
     toolkit::connectGuarded(m_desktop, m_scoreWindowButton, &QPushButton::clicked, this,
                             &MainWindow::openScoreWindow);
 }
@@ -256,12 +259,17 @@ void MainWindow::buildCommands()
     m_commands =
         new CommandMenu(m_desktop, this,
                         {[this] { startNewGame(); }, [this] { m_game->togglePause(); },
-                         [this] { openScoreWindow(); }, [this] { toggleSound(); },
+                         [this] { openBestResults(); }, [this] { toggleSound(); },
                          [this] { openHelp(); }, [this] { openAbout(); }, [this] { quit(); }});
-    // The sound's setting is read when first needed: here, or at the first game over.
+    // The menu holds the game while it is open. The sound's setting is read when first needed:
+    // here, or at the first game over.
     toolkit::connectGuarded(m_desktop, m_commands, &CommandMenu::opened, this, [this] {
         m_commands->command(CommandMenu::Sound)->setChecked(m_settings.sound());
+        m_game->pause(Pause::Menu);
     });
+    // A command chosen in the menu that made the pause the player's own keeps it.
+    toolkit::connectGuarded(m_desktop, m_commands, &CommandMenu::closed, this,
+                            [this] { m_game->resume(Pause::Menu); });
     auto *menuKeys = new QAction(this);
     menuKeys->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
     toolkit::connectGuarded(m_desktop, menuKeys, &QAction::triggered, this,
@@ -389,6 +397,13 @@ void MainWindow::openAbout()
     aboutWindow().exec();
 }
 
+void MainWindow::openBestResults()
+{
+    // The game's own command never costs a running game: it pauses it as P does.
+    m_game->pause(Pause::Player);
+    openScoreWindow();
+}
+
 void MainWindow::openScoreWindow()
 {
     m_scores.read(); // what other copies of the game saved meanwhile
@@ -456,10 +471,12 @@ void MainWindow::showGameOver()
 
 void MainWindow::showPause()
 {
-    const bool paused = m_game->board().isPaused();
-    if (paused == m_pauseCover->isHidden()) {
-        m_pauseCover->setVisible(paused);
-        if (paused)
+    const Pause reason = m_game->board().pauseReason();
+    const bool held = reason != Pause::None;
+    if (held == m_pauseCover->isHidden()) {
+        m_pauseCover->setVisible(held);
+        // The open menu that holds the game speaks for itself.
+        if (held && reason != Pause::Menu)
             m_desktop.announce(m_pauseCover);
     }
     showCommands();
@@ -467,15 +484,15 @@ void MainWindow::showPause()
 
 void MainWindow::showCommands()
 {
-    // Help and about are out of reach while a game runs, as the play picture covers them; a
-    // pause brings them within reach of their keys and the menu, not of the focus.
+    // Help and about are out of reach while a game runs, held or not, as the play picture
+    // covers them: by their keys and the menu as by a click and the focus.
     const Board &board = m_game->board();
     const bool running = board.phase() == GamePhase::Running;
     QAction *pause = m_commands->command(CommandMenu::PauseGame);
     pause->setEnabled(running);
-    pause->setChecked(board.isPaused());
+    pause->setChecked(board.isPaused() && board.pauseReason() != Pause::Menu);
     for (const CommandMenu::Command covered : {CommandMenu::Help, CommandMenu::About})
-        m_commands->command(covered)->setEnabled(!running || board.isPaused());
+        m_commands->command(covered)->setEnabled(!running);
     for (Label *covered : {m_helpCommand, m_aboutCommand})
         covered->setFocusPolicy(running ? Qt::NoFocus : Qt::TabFocus);
 }

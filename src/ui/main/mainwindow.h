@@ -29,8 +29,8 @@ class PictureStore;
 // background picture, the score line and the game-over label. It holds no game state of its
 // own: its game, a child named "game", keeps the rules and the time, takes the clicks, the keys
 // and the reasons to hold it, and says what to show. Every command is also in a menu, on a
-// right click and the menu keys, each with its key; a game pauses by the player's word and
-// while the player is away.
+// right click and the menu keys, each with its key; a game pauses by the player's word, while
+// the player is away and while the menu is open.
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -59,6 +59,7 @@ private:
     void startNewGame();
     void openHelp();
     void openAbout();
+    void openBestResults();
     void openScoreWindow();
     void toggleSound();
     void openMenuByKey();
@@ -71,7 +72,7 @@ private:
     void showScore();
     void showGameOver();
     void showTitle(const QString &title);
-    // The cover over the grid while the game is paused.
+    // The cover over the grid while the game is held.
     void showPause();
     // Which commands the game leaves available, and the state of the checked ones.
     void showCommands();
@@ -105,6 +106,6 @@ private:
     toolkit::Label *m_gameOverLabel = nullptr;
     toolkit::Picture *m_backgroundPicture = nullptr;
     toolkit::Picture *m_playPicture = nullptr; // over help and about while a game runs
-    toolkit::Label *m_pauseCover = nullptr;    // over the grid while the game is paused
+    toolkit::Label *m_pauseCover = nullptr;    // over the grid while the game is held
     CommandMenu *m_commands = nullptr;
 };
