@@ -10,8 +10,8 @@
 
 namespace {
 
-// The commands in the menu's order. A new game and quitting reach from the score window too;
-// the others from the main window alone.
+// The commands in the menu's order. A new game and quitting reach from every window of the
+// game; the others from the main window.
 struct CommandEntry {
     const char *name;
     const char *text;
@@ -73,4 +73,9 @@ CommandMenu::CommandMenu(toolkit::Desktop &desktop, QWidget *window, const Handl
 void CommandMenu::popup(const QPoint &globalPosition)
 {
     m_menu->popup(globalPosition);
+}
+
+void CommandMenu::reachFrom(QWidget *window) const
+{
+    window->addActions({command(NewGame), command(Quit)});
 }

@@ -33,6 +33,9 @@ public:
 
     QAction *command(Command command) const { return m_commands[std::size_t(command)]; }
     void popup(const QPoint &globalPosition);
+    // A modal window shadows the main window's keys: a new game and quitting reach from
+    // `window` too.
+    void reachFrom(QWidget *window) const;
 
 Q_SIGNALS:
     void opened();

@@ -20,8 +20,10 @@
 #include "settings/settings.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QWindow>
@@ -243,7 +245,7 @@ void MainWindow::buildControls()
 
     using toolkit::Label;
     toolkit::connectGuarded(m_desktop, m_newGameCommand, &Label::clicked, this,
-                            &MainWindow::startNewGame);
+                            [this] { startNewGame(this); });
     toolkit::connectGuarded(m_desktop, m_helpCommand, &Label::clicked, this, &MainWindow::openHelp);
     toolkit::connectGuarded(m_desktop, m_aboutCommand, &Label::clicked, this,
                             &MainWindow::openAbout);
@@ -256,11 +258,11 @@ void MainWindow::buildControls()
 
 void MainWindow::buildCommands()
 {
-    m_commands =
-        new CommandMenu(m_desktop, this,
-                        {[this] { startNewGame(); }, [this] { m_game->togglePause(); },
-                         [this] { openBestResults(); }, [this] { toggleSound(); },
-                         [this] { openHelp(); }, [this] { openAbout(); }, [this] { quit(); }});
+    m_commands = new CommandMenu(m_desktop, this,
+                                 {[this] { startNewGame(QApplication::activeWindow()); },
+                                  [this] { m_game->togglePause(); }, [this] { openBestResults(); },
+                                  [this] { toggleSound(); }, [this] { openHelp(); },
+                                  [this] { openAbout(); }, [this] { quit(); }});
     // The menu holds the game while it is open. The sound's setting is read when first needed:
     // here, or at the first game over.
     toolkit::connectGuarded(m_desktop, m_commands, &CommandMenu::opened, this, [this] {
@@ -292,15 +294,19 @@ void MainWindow::followGame()
 
 HelpWindow &MainWindow::helpWindow()
 {
-    if (!m_helpWindow)
+    if (!m_helpWindow) {
         m_helpWindow = new HelpWindow(m_pictures, this);
+        m_commands->reachFrom(m_helpWindow);
+    }
     return *m_helpWindow;
 }
 
 AboutWindow &MainWindow::aboutWindow()
 {
-    if (!m_aboutWindow)
+    if (!m_aboutWindow) {
         m_aboutWindow = new AboutWindow(m_desktop, m_pictures.applicationIcon(), this);
+        m_commands->reachFrom(m_aboutWindow);
+    }
     return *m_aboutWindow;
 }
 
@@ -325,19 +331,34 @@ void MainWindow::closeEvent(QCloseEvent *event)
     toolkit::runGuarded(m_desktop, [this] { quit(); });
 }
 
-void MainWindow::startNewGame()
+void MainWindow::startNewGame(const QWidget *from)
 {
-    // The finished game is stored whatever comes; its window no longer opens, and one that
-    // names it closes, keeping the name, and leaves the keyboard to the game.
+    // The finished game is stored whatever comes; its window no longer opens.
     m_gameBeingStored = false;
-    if (m_scoreWindow && m_scoreWindow->isNaming()) {
-        m_scoreWindow->close();
-        activateWindow();
-    }
+    closeWindowsForNewGame(from);
     m_game->newGame();
     m_playPicture->show();
     m_gameOverLabel->hide();
     showCommands();
+}
+
+void MainWindow::closeWindowsForNewGame(const QWidget *from)
+{
+    // The window the command came from closes (a modal one shadows every other), and the score
+    // window that names the finished game, keeping the name; the keys go back to the game. A
+    // table opened beside a game stays.
+    const std::array<QDialog *, 3> windows{m_helpWindow, m_aboutWindow, m_scoreWindow};
+    bool closed = false;
+    for (QDialog *window : windows) {
+        if (window && window->isVisible() &&
+            (window == from || window->isModal() ||
+             (window == m_scoreWindow && m_scoreWindow->isNaming()))) {
+            window->close();
+            closed = true;
+        }
+    }
+    if (closed)
+        activateWindow();
 }
 
 void MainWindow::toggleSound()

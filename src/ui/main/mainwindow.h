@@ -56,7 +56,8 @@ private:
     void followGame();
 
     // Handlers.
-    void startNewGame();
+    // `from` is the window the command came from.
+    void startNewGame(const QWidget *from);
     void openHelp();
     void openAbout();
     void openBestResults();
@@ -77,6 +78,7 @@ private:
     // Which commands the game leaves available, and the state of the checked ones.
     void showCommands();
 
+    void closeWindowsForNewGame(const QWidget *from);
     // The dialogs, each created on first use, transient for this window, which owns them.
     HelpWindow &helpWindow();
     AboutWindow &aboutWindow();
