@@ -444,8 +444,8 @@ void MainWindowTest::pauseHoldsEveryCountdown()
                       view.cells[0]->geometry().center());
     QVERIFY(!cover->isVisible() && cellsTicking());
     QCOMPARE(view.scoreLine->text(), scoreLine(0));
-    // Leaving for another program pauses the game, and coming back goes on; a pause of the
-    // player's own outlasts both.
+    // Leaving for another program or minimising pauses the game, and coming back goes on,
+    // however short the absence; a pause of the player's own outlasts both.
     QWidget otherProgram;
     const auto focusOn = [](QWidget &target) {
         target.show();
@@ -458,6 +458,10 @@ void MainWindowTest::pauseHoldsEveryCountdown()
         QVERIFY(focusOn(otherProgram));
         QVERIFY(cover->isVisible());
         QVERIFY(focusOn(window));
+        QCOMPARE(cover->isVisible(), paused);
+        window.showMinimized();
+        QVERIFY(cover->isVisible());
+        window.showNormal();
         QCOMPARE(cover->isVisible(), paused);
     }
     // A new game starts unpaused; after game over there is nothing to pause.

@@ -178,7 +178,7 @@ MainWindow::MainWindow(toolkit::Desktop &desktop, toolkit::PictureStore &picture
     installEventFilter(gridKeys);
     m_gridKeys = gridKeys;
     toolkit::connectGuarded(m_desktop, qGuiApp, &QGuiApplication::focusWindowChanged, this,
-                            &MainWindow::followFocus);
+                            &MainWindow::followPresence);
 
     m_newGameCommand->showText(tr("New Game"));
     //: The score line until the first game, letter-spaced like the score prefix.
@@ -368,10 +368,15 @@ void MainWindow::toggleSound()
     m_commands->command(CommandMenu::Sound)->setChecked(on);
 }
 
-void MainWindow::followFocus(QWindow *focus)
+void MainWindow::followPresence()
 {
-    // The game's own windows are transient for this one; its menu too.
-    if (focus && (focus == windowHandle() || focus->transientParent() == windowHandle()))
+    // The player is here while the window is not minimised and the focus is in one of the
+    // game's windows, all transient for this one, its menu too. A window restored at once has
+    // had no change of the focus to tell it, so its own state counts as well.
+    const QWindow *focus = QGuiApplication::focusWindow();
+    const bool here = !isMinimized() && focus &&
+                      (focus == windowHandle() || focus->transientParent() == windowHandle());
+    if (here)
         m_game->resume(Pause::Away);
     else
         m_game->pause(Pause::Away);
@@ -403,8 +408,8 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 
 void MainWindow::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::WindowStateChange && isMinimized())
-        toolkit::runGuarded(m_desktop, [this] { m_game->pause(Pause::Away); });
+    if (event->type() == QEvent::WindowStateChange)
+        toolkit::runGuarded(m_desktop, [this] { followPresence(); });
     QWidget::changeEvent(event);
 }
 

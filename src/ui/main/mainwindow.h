@@ -64,7 +64,7 @@ private:
     void openScoreWindow();
     void toggleSound();
     void openMenuByKey();
-    void followFocus(QWindow *focus);
+    void followPresence();
     void playPlace(int place);
     void takeScoresAnswer(const ScoreKeeper::Answer &answer);
 
