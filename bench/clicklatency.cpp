@@ -127,8 +127,8 @@ public:
             m_clicksThisGame = 1;
         }
         const int index = cellOf(target);
-        QMetaObject::invokeMethod(
-            control<QTimer>(&m_main, QStringLiteral("cellTimer%1").arg(index)), "timeout");
+        QMetaObject::invokeMethod(gameTimer(&m_main, QStringLiteral("cellTimer%1").arg(index)),
+                                  "timeout");
         const QPushButton *cell = this->cell(target);
         if (!cell->isEnabled() || cell->text() == QLatin1String("10"))
             qFatal("cell %d is not ready for a click: \"%s\"", index, qPrintable(cell->text()));

@@ -55,7 +55,7 @@ void playRound(MainWindow &window)
             control<QPushButton>(&window, QStringLiteral("cell%1").arg(i))->click();
     }
     for (int i = 0; i < Board::CellCount; ++i) {
-        const QTimer *timer = control<QTimer>(&window, QStringLiteral("cellTimer%1").arg(i));
+        const QTimer *timer = gameTimer(&window, QStringLiteral("cellTimer%1").arg(i));
         if (timer->interval() != 50 || !timer->isActive())
             qFatal("cell %d ticks at %d ms", i, timer->interval());
     }

@@ -175,7 +175,7 @@ void runBaseline(Record &record, int milliseconds)
 
 QTimer *cellTimer(const MainWindow &window, int cell)
 {
-    return control<QTimer>(&window, QStringLiteral("cellTimer%1").arg(cell));
+    return gameTimer(&window, QStringLiteral("cellTimer%1").arg(cell));
 }
 
 // A new game, then clicks until every cell holds its period of this round. The cell with the
@@ -218,7 +218,7 @@ void runGame(Record &record, int milliseconds)
     std::vector<std::unique_ptr<Probe>> probes;
     for (int i = 0; i < Board::CellCount; ++i)
         probes.push_back(std::make_unique<Probe>(cellTimer(window, i), record, false));
-    QTimer *title = control<QTimer>(&window, "titleTimer");
+    QTimer *title = gameTimer(&window, "titleTimer");
     probes.push_back(std::make_unique<Probe>(title, record, true));
 
     int round = 0;

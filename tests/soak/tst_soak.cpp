@@ -198,7 +198,7 @@ QString SoakTest::brokenRule()
     int live = 0;
     for (int i = 0; i < Board::CellCount; ++i) {
         const QPushButton *button = mainControl<QPushButton>("cell", i);
-        const QTimer *timer = mainControl<QTimer>("cellTimer", i);
+        const QTimer *timer = gameTimer(main(), QStringLiteral("cellTimer%1").arg(i));
         const QString text = button->text();
         const int count = text.toInt();
         const int period = timer->interval();
@@ -292,7 +292,7 @@ void SoakTest::whileModal(QWidget *modal)
 void SoakTest::tickRunningCell()
 {
     const int index = below(Board::CellCount);
-    QTimer *timer = mainControl<QTimer>("cellTimer", index);
+    QTimer *timer = gameTimer(main(), QStringLiteral("cellTimer%1").arg(index));
     if (timer->isActive())
         tick(timer);
 }
@@ -469,7 +469,7 @@ void SoakTest::randomEvent()
         tickRunningCell();
         break;
     case TitleTick:
-        tick(mainControl<QTimer>("titleTimer"));
+        tick(gameTimer(main(), "titleTimer"));
         break;
     case NewGame:
         clickMain(mainControl("newGameCommand"));

@@ -121,8 +121,8 @@ private Q_SLOTS:
     void theWindowSaysWhyAResultWasNotKept();
     void scoreTableLinesUpWhateverTheNames();
     void secondOpeningLeavesOneWindow();
-    void dialogsStayWithTheMainWindowAndCloseOnEscape_data();
-    void dialogsStayWithTheMainWindowAndCloseOnEscape();
+    void dialogsStayWithTheMainWindowAndTakeItsKeys_data();
+    void dialogsStayWithTheMainWindowAndTakeItsKeys();
 
 private:
     // Opens the dialog as the user does and runs `check` while it is open; closes it afterwards.
@@ -203,7 +203,7 @@ void DialogsTest::endGameWithScore(int score)
     for (int i = 0; i < Board::CellCount; ++i) {
         const QPushButton *cell = control<QPushButton>(main(), QStringLiteral("cell%1").arg(i));
         while (cell->isEnabled())
-            tick(control<QTimer>(main(), QStringLiteral("cellTimer%1").arg(i)));
+            tick(gameTimer(main(), QStringLiteral("cellTimer%1").arg(i)));
     }
     QVERIFY(control<Label>(main(), "gameOverLabel")->isVisible());
 }
@@ -277,10 +277,10 @@ void DialogsTest::cellTimersRunBehindModalDialogs()
 
     whileOpen(dialog, [&](QDialog &) {
         for (int i = 0; i < Board::CellCount; ++i)
-            QVERIFY2(control<QTimer>(main(), QStringLiteral("cellTimer%1").arg(i))->isActive(),
+            QVERIFY2(gameTimer(main(), QStringLiteral("cellTimer%1").arg(i))->isActive(),
                      qPrintable(QStringLiteral("cell timer %1").arg(i)));
         // A tick that comes while the dialog is open still counts its cell down.
-        tick(control<QTimer>(main(), "cellTimer4"));
+        tick(gameTimer(main(), "cellTimer4"));
         QCOMPARE(cell->text(), QStringLiteral("9"));
     });
 }
@@ -426,12 +426,6 @@ void DialogsTest::scoreWindowLeavesTheMainWindowUsable()
                       newGame->mapTo(main(), newGame->rect().center()));
     QVERIFY(control<Picture>(main(), "playPicture")->isVisible());
     QVERIFY(score.isVisible());
-    // The game's keys work from the score window too.
-    tick(control<QTimer>(main(), "cellTimer0"));
-    QTest::keyClick(&score, Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(control<QPushButton>(main(), "cell0")->text(), QStringLiteral("10"));
-    QTest::keyClick(&score, Qt::Key_Q, Qt::ControlModifier);
-    QCOMPARE(m_game->desktop.endRequests, QList<int>{0});
 }
 
 void DialogsTest::scoreWindowControlsKeepTheirPlacesWhenResized()
@@ -767,23 +761,33 @@ void DialogsTest::secondOpeningLeavesOneWindow()
     QCOMPARE(control<QLineEdit>(&score, "nameBox")->text(), QStringLiteral("Honza"));
 }
 
-void DialogsTest::dialogsStayWithTheMainWindowAndCloseOnEscape_data()
+void DialogsTest::dialogsStayWithTheMainWindowAndTakeItsKeys_data()
 {
     QTest::addColumn<QString>("dialog");
-    QTest::newRow("help") << "help";
-    QTest::newRow("about") << "about";
-    QTest::newRow("score") << "score";
+    QTest::addColumn<QKeySequence>("key");
+    for (const char *dialog : {"help", "about", "score"}) {
+        for (const char *key : {"Esc", "Ctrl+N", "Ctrl+Q"})
+            QTest::addRow("%s, %s", dialog, key) << dialog << QKeySequence(QLatin1String(key));
+    }
 }
 
-void DialogsTest::dialogsStayWithTheMainWindowAndCloseOnEscape()
+void DialogsTest::dialogsStayWithTheMainWindowAndTakeItsKeys()
 {
     QFETCH(QString, dialog);
+    QFETCH(QKeySequence, key);
+    const bool newGame = key == QKeySequence(Qt::CTRL | Qt::Key_N);
+    const bool quit = key == QKeySequence(Qt::CTRL | Qt::Key_Q);
     whileOpen(dialog, [&](QDialog &window) {
         // What the window system is told to keep over the main window, and place with it.
         QVERIFY(window.windowHandle());
         QCOMPARE(window.windowHandle()->transientParent(), main()->windowHandle());
-        QTest::keyClick(&window, Qt::Key_Escape);
-        QVERIFY(!window.isVisible());
+        // Escape closes it, and a new game, which gives the main window the keys; quitting
+        // ends the program from it.
+        QTest::keyClick(&window, key[0].key(), key[0].keyboardModifiers());
+        QVERIFY(quit || !window.isVisible());
+        QCOMPARE(control<Picture>(main(), "playPicture")->isVisible(), newGame);
+        QVERIFY(!newGame || QTest::qWaitForWindowActive(main()));
+        QCOMPARE(m_game->desktop.endRequests, quit ? QList<int>{0} : QList<int>{});
     });
     QVERIFY(main()->isVisible());
 }

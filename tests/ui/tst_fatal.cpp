@@ -38,7 +38,7 @@ constexpr char TickAfterError[] = "tick after the fatal error";
 
 QTimer *timer(MainWindow &window, const QString &name)
 {
-    return control<QTimer>(&window, name);
+    return gameTimer(&window, name);
 }
 
 void tick(QTimer *timer)

@@ -42,7 +42,7 @@ void Board::newGame()
 
 void Board::pause(Pause reason)
 {
-    if (m_phase == GamePhase::Running && (reason == Pause::Player || !isPaused()))
+    if (m_phase == GamePhase::Running && reason > m_pause)
         m_pause = reason;
 }
 
@@ -50,6 +50,14 @@ void Board::resume(Pause reason)
 {
     if (reason == Pause::Player || m_pause == reason)
         m_pause = Pause::None;
+}
+
+void Board::togglePause()
+{
+    if (m_pause == Pause::None || m_pause == Pause::Menu)
+        pause(Pause::Player);
+    else
+        resume(Pause::Player);
 }
 
 ClickResult Board::click(qint16 index)

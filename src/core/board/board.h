@@ -28,11 +28,12 @@ struct Cell {
     bool timerEnabled = false;    // the timer runs
 };
 
-// Why a running game is held.
+// Why a running game is held, each reason standing over those before it.
 enum class Pause {
     None,
-    Player, // the player paused it: it holds until the player goes on
+    Menu,   // the menu is open: it holds until the menu closes
     Away,   // the player left the game for another program: it holds until the player is back
+    Player, // the player paused it: it holds until the player goes on
 };
 
 enum class ClickOutcome {
@@ -68,12 +69,15 @@ public:
     // game's countdowns hold: its ticks change nothing.
     bool tick(qint16 index);
 
-    // Holds a running game; the player's own pause stands over one for being away. Before the
-    // first game and after game over there is nothing to hold.
+    // Holds a running game, unless it is held for a reason that stands over `reason`. Before
+    // the first game and after game over there is nothing to hold.
     void pause(Pause reason);
-    // Goes on: the player's word ends any pause; coming back ends only the pause that leaving
-    // began.
+    // Goes on: the player's word ends any pause; coming back or the menu's closing ends only the
+    // pause that leaving or the menu began.
     void resume(Pause reason);
+    // The player's pause command: holds a running game, or turns the menu's hold into the
+    // player's own pause; goes on from any other pause.
+    void togglePause();
 
     // The score line: the score prefix followed by the score.
     QString scoreText() const;

@@ -4,7 +4,9 @@
 
 #include "aboutwindow.h"
 #include "appinfo.h"
+#include "board/game.h"
 #include "board/numbertext.h"
+#include "commandmenu.h"
 #include "design.h"
 #include "desktop.h"
 #include "gridkeys.h"
@@ -18,12 +20,12 @@
 #include "settings/settings.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QGuiApplication>
-#include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -36,6 +38,7 @@ using toolkit::Label;
 using toolkit::Picture;
 using toolkit::TextColor;
 using toolkit::TopLeft;
+using toolkit::TwipRect;
 namespace fonts = toolkit::fonts;
 
 constexpr ControlName<Picture> BackgroundPicture{"backgroundPicture"};
@@ -56,23 +59,36 @@ constexpr FontSpec CommandFont{fonts::SansSerif, 13.5, true};
 constexpr FontSpec GameOverFont{fonts::Comic, 27.75, true};
 constexpr FontSpec CellFont{fonts::SansSerif, 17.25, true};
 
-// From the back to the front, in twips. The grid's rows of three start at the top left, 975
-// twips square and 105 apart.
+// Cell `index` of the grid, whose rows of three start at the top left, 975 twips square and 105
+// apart.
+constexpr ControlSpec cellSpec(int index)
+{
+    return {Cells[index].name,
+            ControlKind::Button,
+            {5400.0f + float(1080 * (index % 3)), 120.0f + float(1080 * (index / 3)), 975, 975},
+            CellFont,
+            TextColor::System,
+            TopLeft,
+            "10"};
+}
+
+// A command of the left column, white on the picture.
+constexpr ControlSpec commandSpec(ControlName<Label> name, TwipRect place)
+{
+    return {name.name, ControlKind::Command, place, CommandFont, TextColor::White, TopLeft,
+            nullptr};
+}
+
+constexpr ControlSpec pictureSpec(ControlName<Picture> name, TwipRect place)
+{
+    return {name.name, ControlKind::Picture, place, fonts::WindowText, TextColor::System, TopLeft,
+            nullptr};
+}
+
+// From the back to the front, in twips.
 constexpr ControlSpec Controls[] = {
-    {BackgroundPicture.name,
-     ControlKind::Picture,
-     {-240, -480, 9000, 6000},
-     fonts::WindowText,
-     TextColor::System,
-     TopLeft,
-     nullptr},
-    {NewGameCommand.name,
-     ControlKind::Command,
-     {2640, 2640, 1275, 360},
-     CommandFont,
-     TextColor::White,
-     TopLeft,
-     nullptr},
+    pictureSpec(BackgroundPicture, {-240, -480, 9000, 6000}),
+    commandSpec(NewGameCommand, {2640, 2640, 1275, 360}),
     {ScoreLine.name,
      ControlKind::Text,
      {5400, 3360, 1230, 240},
@@ -80,27 +96,9 @@ constexpr ControlSpec Controls[] = {
      TextColor::White,
      TopLeft,
      nullptr},
-    {HelpCommand.name,
-     ControlKind::Command,
-     {2640, 3120, 1440, 360},
-     CommandFont,
-     TextColor::White,
-     TopLeft,
-     nullptr},
-    {AboutCommand.name,
-     ControlKind::Command,
-     {2640, 3600, 825, 360},
-     CommandFont,
-     TextColor::White,
-     TopLeft,
-     nullptr},
-    {QuitCommand.name,
-     ControlKind::Command,
-     {2640, 4080, 915, 360},
-     CommandFont,
-     TextColor::White,
-     TopLeft,
-     nullptr},
+    commandSpec(HelpCommand, {2640, 3120, 1440, 360}),
+    commandSpec(AboutCommand, {2640, 3600, 825, 360}),
+    commandSpec(QuitCommand, {2640, 4080, 915, 360}),
     {GameOverLabel.name,
      ControlKind::Text,
      {5520, 3840, 2745, 765},
@@ -108,77 +106,18 @@ constexpr ControlSpec Controls[] = {
      TextColor::Red,
      Qt::AlignCenter,
      nullptr},
-    {PlayPicture.name,
-     ControlKind::Picture,
-     {2520, 3000, 1545, 1140},
-     fonts::WindowText,
-     TextColor::System,
-     TopLeft,
-     nullptr},
-    {Cells[0].name,
-     ControlKind::Button,
-     {5400, 120, 975, 975},
-     CellFont,
-     TextColor::System,
-     TopLeft,
-     "10"},
-    {Cells[1].name,
-     ControlKind::Button,
-     {6480, 120, 975, 975},
-     CellFont,
-     TextColor::System,
-     TopLeft,
-     "10"},
-    {Cells[2].name,
-     ControlKind::Button,
-     {7560, 120, 975, 975},
-     CellFont,
-     TextColor::System,
-     TopLeft,
-     "10"},
-    {Cells[3].name,
-     ControlKind::Button,
-     {5400, 1200, 975, 975},
-     CellFont,
-     TextColor::System,
-     TopLeft,
-     "10"},
-    {Cells[4].name,
-     ControlKind::Button,
-     {6480, 1200, 975, 975},
-     CellFont,
-     TextColor::System,
-     TopLeft,
-     "10"},
-    {Cells[5].name,
-     ControlKind::Button,
-     {7560, 1200, 975, 975},
-     CellFont,
-     TextColor::System,
-     TopLeft,
-     "10"},
-    {Cells[6].name,
-     ControlKind::Button,
-     {5400, 2280, 975, 975},
-     CellFont,
-     TextColor::System,
-     TopLeft,
-     "10"},
-    {Cells[7].name,
-     ControlKind::Button,
-     {6480, 2280, 975, 975},
-     CellFont,
-     TextColor::System,
-     TopLeft,
-     "10"},
-    {Cells[8].name,
-     ControlKind::Button,
-     {7560, 2280, 975, 975},
-     CellFont,
-     TextColor::System,
-     TopLeft,
-     "10"},
-    // Over the grid while the game is paused, so that a paused game gives no free look.
+    pictureSpec(PlayPicture, {2520, 3000, 1545, 1140}),
+    cellSpec(0),
+    cellSpec(1),
+    cellSpec(2),
+    cellSpec(3),
+    cellSpec(4),
+    cellSpec(5),
+    cellSpec(6),
+    cellSpec(7),
+    cellSpec(8),
+    // Over the grid while the game is held, so that a held game gives no free look; a click on it
+    // goes on.
     {PauseCover.name,
      ControlKind::Cover,
      {5400, 120, 3135, 3135},
@@ -195,8 +134,6 @@ constexpr ControlSpec Controls[] = {
      TopLeft,
      "Command2"},
 };
-
-constexpr int TitleTimerInterval = 100;
 
 // What a screen reader says of a cell: its count, or that it is dead, and the keys that
 // click it, as GridKeys places them.
@@ -219,14 +156,19 @@ QString cellDescription(int index, const QString &caption)
 MainWindow::MainWindow(toolkit::Desktop &desktop, toolkit::PictureStore &pictures,
                        ScoreKeeper &scores, Settings &settings, QWidget *parent)
     : QWidget(parent, toolkit::frames::Fixed), m_desktop(desktop), m_pictures(pictures),
-      m_scores(scores), m_settings(settings)
+      m_scores(scores), m_settings(settings),
+      m_game(new Game(
+          [&desktop](const std::function<void()> &work) { toolkit::runGuarded(desktop, work); },
+          this))
 {
+    m_game->setObjectName(QStringLiteral("game"));
     toolkit::applyDesign(this,
                          {8610, 5505, QGuiApplication::palette().color(QPalette::Button), false});
     setWindowTitle(QString::fromUtf8(AppInfo::DisplayName));
     setWindowIcon(pictures.applicationIcon());
     buildControls();
     buildCommands();
+    followGame();
     toolkit::connectGuarded(m_desktop, &m_scores, &ScoreKeeper::answered, this,
                             &MainWindow::takeScoresAnswer);
     auto *gridKeys = new toolkit::GridKeys(this);
@@ -236,9 +178,8 @@ MainWindow::MainWindow(toolkit::Desktop &desktop, toolkit::PictureStore &picture
     installEventFilter(gridKeys);
     m_gridKeys = gridKeys;
     toolkit::connectGuarded(m_desktop, qGuiApp, &QGuiApplication::focusWindowChanged, this,
-                            &MainWindow::followFocus);
+                            &MainWindow::followPresence);
 
-    armTitle();
     m_newGameCommand->showText(tr("New Game"));
     //: The score line until the first game, letter-spaced like the score prefix.
     m_scoreLine->showText(tr("S c o r e : 0"));
@@ -286,16 +227,8 @@ void MainWindow::buildControls()
         cell->setAccessibleDescription(cellDescription(i, cell->text()));
         cell->setEnabled(false);
         toolkit::connectGuarded(m_desktop, cell, &QPushButton::clicked, this,
-                                [this, i] { clickCell(i); });
+                                [this, i] { m_game->click(i); });
         m_cells[std::size_t(i)] = cell;
-
-        auto *timer = new QTimer(this);
-        timer->setObjectName(QStringLiteral("cellTimer%1").arg(i));
-        timer->setTimerType(Qt::PreciseTimer);
-        timer->setInterval(1000);
-        toolkit::connectGuarded(m_desktop, timer, &QTimer::timeout, this,
-                                [this, i] { tickCell(i); });
-        m_cellTimers[std::size_t(i)] = timer;
     }
     // Tab goes from the hidden button through the commands to the cells.
     QList<QWidget *> tabOrder{m_scoreWindowButton, m_newGameCommand, m_helpCommand, m_aboutCommand,
@@ -306,110 +239,39 @@ void MainWindow::buildControls()
     //: What a screen reader calls the hidden button that opens the score window.
     m_scoreWindowButton->setAccessibleName(tr("Open the score table"));
 
-    // Started by armTitle(): a timer ticking over a finished title would wake the program ten
-    // times a second for nothing.
-    m_titleTimer = new QTimer(this);
-    m_titleTimer->setObjectName(QStringLiteral("titleTimer"));
-    m_titleTimer->setTimerType(Qt::PreciseTimer);
-    m_titleTimer->setInterval(TitleTimerInterval);
-    toolkit::connectGuarded(m_desktop, m_titleTimer, &QTimer::timeout, this,
-                            &MainWindow::tickTitle);
-
     //: What a screen reader calls the score line; the score itself is read after it.
     m_scoreLine->setAccessibleName(tr("Score"));
-    m_scoreLine->setAccessibleDescription(NumberText::fromSingle(m_board.score()));
+    m_scoreLine->setAccessibleDescription(NumberText::fromSingle(m_game->board().score()));
 
     using toolkit::Label;
     toolkit::connectGuarded(m_desktop, m_newGameCommand, &Label::clicked, this,
-                            &MainWindow::startNewGame);
+                            [this] { startNewGame(this); });
     toolkit::connectGuarded(m_desktop, m_helpCommand, &Label::clicked, this, &MainWindow::openHelp);
     toolkit::connectGuarded(m_desktop, m_aboutCommand, &Label::clicked, this,
                             &MainWindow::openAbout);
     toolkit::connectGuarded(m_desktop, m_quitCommand, &Label::clicked, this, &MainWindow::quit);
+    toolkit::connectGuarded(m_desktop, m_pauseCover, &Label::clicked, this,
+                            [this] { m_game->resume(Pause::Player); });
     toolkit::connectGuarded(m_desktop, m_scoreWindowButton, &QPushButton::clicked, this,
                             &MainWindow::openScoreWindow);
 }
 
 void MainWindow::buildCommands()
 {
-    // Each with its keys, by the desktop's conventions; a new game and quitting reach from the
-    // score window too.
-    struct CommandEntry {
-        const char *name;
-        const char *text;
-        std::array<QKeyCombination, 2> keys;
-        Qt::ShortcutContext reach;
-        bool checkable;
-        void (MainWindow::*handler)();
-    };
-    static constexpr QKeyCombination None{};
-    static constexpr CommandEntry Commands[CommandCount] = {
-        {"newGameAction",
-         QT_TRANSLATE_NOOP("MainWindow", "New Game"),
-         {Qt::CTRL | Qt::Key_N, None},
-         Qt::ApplicationShortcut,
-         false,
-         &MainWindow::startNewGame},
-        {"pauseAction",
-         QT_TRANSLATE_NOOP("MainWindow", "Pause"),
-         {Qt::Key_P, Qt::Key_Pause},
-         Qt::WindowShortcut,
-         true,
-         &MainWindow::togglePause},
-        {"bestResultsAction",
-         QT_TRANSLATE_NOOP("MainWindow", "Best Results"),
-         {Qt::CTRL | Qt::Key_H, None},
-         Qt::WindowShortcut,
-         false,
-         &MainWindow::openScoreWindow},
-        {"soundAction",
-         QT_TRANSLATE_NOOP("MainWindow", "Sound"),
-         {Qt::Key_M, None},
-         Qt::WindowShortcut,
-         true,
-         &MainWindow::toggleSound},
-        {"helpAction",
-         QT_TRANSLATE_NOOP("MainWindow", "Help"),
-         {Qt::Key_F1, None},
-         Qt::WindowShortcut,
-         false,
-         &MainWindow::openHelp},
-        {"aboutAction",
-         QT_TRANSLATE_NOOP("MainWindow", "About"),
-         {None, None},
-         Qt::WindowShortcut,
-         false,
-         &MainWindow::openAbout},
-        {"quitAction",
-         QT_TRANSLATE_NOOP("MainWindow", "Quit"),
-         {Qt::CTRL | Qt::Key_Q, None},
-         Qt::ApplicationShortcut,
-         false,
-         &MainWindow::quit},
-    };
-    m_menu = new QMenu(this);
-    for (int i = 0; i < CommandCount; ++i) {
-        const CommandEntry &entry = Commands[i];
-        auto *command = new QAction(tr(entry.text), this);
-        command->setObjectName(QLatin1String(entry.name));
-        QList<QKeySequence> keys;
-        for (const QKeyCombination key : entry.keys) {
-            if (key != None)
-                keys.append(key);
-        }
-        command->setShortcuts(keys);
-        command->setShortcutContext(entry.reach);
-        command->setCheckable(entry.checkable);
-        toolkit::connectGuarded(m_desktop, command, &QAction::triggered, this, entry.handler);
-        addAction(command);
-        if (i == BestResults || i == Help || i == Quit)
-            m_menu->addSeparator();
-        m_menu->addAction(command);
-        m_commands[std::size_t(i)] = command;
-    }
-    // The sound's setting is read when first needed: here, or at the first game over.
-    toolkit::connectGuarded(m_desktop, m_menu, &QMenu::aboutToShow, this,
-                            [this] { m_commands[Sound]->setChecked(m_settings.sound()); });
+    m_commands = new CommandMenu(m_desktop, this,
+                                 {[this] { startNewGame(QApplication::activeWindow()); },
+                                  [this] { m_game->togglePause(); }, [this] { openBestResults(); },
+                                  [this] { toggleSound(); }, [this] { openHelp(); },
+                                  [this] { openAbout(); }, [this] { quit(); }});
+    // The menu holds the game while it is open. The sound's setting is read when first needed:
+    // here, or at the first game over.
+    toolkit::connectGuarded(m_desktop, m_commands, &CommandMenu::opened, this, [this] {
+        m_commands->command(CommandMenu::Sound)->setChecked(m_settings.sound());
+        m_game->pause(Pause::Menu);
+    });
+    // A command chosen in the menu that made the pause the player's own keeps it.
+    toolkit::connectGuarded(m_desktop, m_commands, &CommandMenu::closed, this,
+                            [this] { m_game->resume(Pause::Menu); });
     auto *menuKeys = new QAction(this);
     menuKeys->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
     toolkit::connectGuarded(m_desktop, menuKeys, &QAction::triggered, this,
@@ -417,17 +279,34 @@ void MainWindow::buildCommands()
     addAction(menuKeys);
 }
 
+void MainWindow::followGame()
+{
+    using toolkit::connectGuarded;
+    connectGuarded(m_desktop, m_game, &Game::cellChanged, this, &MainWindow::showCell);
+    connectGuarded(m_desktop, m_game, &Game::scoreChanged, this, &MainWindow::showScore);
+    connectGuarded(m_desktop, m_game, &Game::pauseChanged, this, &MainWindow::showPause);
+    connectGuarded(m_desktop, m_game, &Game::gameOver, this, &MainWindow::showGameOver);
+    connectGuarded(m_desktop, m_game, &Game::titleChanged, this, &MainWindow::showTitle);
+    // Qt's cached drawings would wake the program only to age them.
+    connectGuarded(m_desktop, m_game, &Game::stilled, this,
+                   [] { toolkit::process::dropCachedDrawings(); });
+}
+
 HelpWindow &MainWindow::helpWindow()
 {
-    if (!m_helpWindow)
+    if (!m_helpWindow) {
         m_helpWindow = new HelpWindow(m_pictures, this);
+        m_commands->reachFrom(m_helpWindow);
+    }
     return *m_helpWindow;
 }
 
 AboutWindow &MainWindow::aboutWindow()
 {
-    if (!m_aboutWindow)
+    if (!m_aboutWindow) {
         m_aboutWindow = new AboutWindow(m_desktop, m_pictures.applicationIcon(), this);
+        m_commands->reachFrom(m_aboutWindow);
+    }
     return *m_aboutWindow;
 }
 
@@ -452,50 +331,55 @@ void MainWindow::closeEvent(QCloseEvent *event)
     toolkit::runGuarded(m_desktop, [this] { quit(); });
 }
 
-void MainWindow::startNewGame()
+void MainWindow::startNewGame(const QWidget *from)
 {
-    // The finished game is stored whatever comes; its window no longer opens, and one that
-    // names it closes, keeping the name, and leaves the keyboard to the game.
+    // The finished game is stored whatever comes; its window no longer opens.
     m_gameBeingStored = false;
-    if (m_scoreWindow && m_scoreWindow->isNaming()) {
-        m_scoreWindow->close();
-        activateWindow();
-    }
-    m_board.newGame();
-    m_timersHeld = false; // every period starts afresh, paused or not
-    for (int i = 0; i < Board::CellCount; ++i)
-        showCell(i, true);
+    closeWindowsForNewGame(from);
+    m_game->newGame();
     m_playPicture->show();
-    showScore();
     m_gameOverLabel->hide();
-    showPause();
-    armTitle();
+    showCommands();
 }
 
-void MainWindow::togglePause()
+void MainWindow::closeWindowsForNewGame(const QWidget *from)
 {
-    if (m_board.pauseReason() == Pause::None)
-        m_board.pause(Pause::Player);
-    else
-        m_board.resume(Pause::Player);
-    showPause();
+    // The window the command came from closes (a modal one shadows every other), and the score
+    // window that names the finished game, keeping the name; the keys go back to the game. A
+    // table opened beside a game stays.
+    const std::array<QDialog *, 3> windows{m_helpWindow, m_aboutWindow, m_scoreWindow};
+    bool closed = false;
+    for (QDialog *window : windows) {
+        if (window && window->isVisible() &&
+            (window == from || window->isModal() ||
+             (window == m_scoreWindow && m_scoreWindow->isNaming()))) {
+            window->close();
+            closed = true;
+        }
+    }
+    if (closed)
+        activateWindow();
 }
 
 void MainWindow::toggleSound()
 {
     const bool on = !m_settings.sound();
     m_settings.setSound(on);
-    m_commands[Sound]->setChecked(on);
+    m_commands->command(CommandMenu::Sound)->setChecked(on);
 }
 
-void MainWindow::followFocus(QWindow *focus)
+void MainWindow::followPresence()
 {
-    // The game's own windows are transient for this one; its menu too.
-    if (focus && (focus == windowHandle() || focus->transientParent() == windowHandle()))
-        m_board.resume(Pause::Away);
+    // The player is here while the window is not minimised and the focus is in one of the
+    // game's windows, all transient for this one, its menu too. A window restored at once has
+    // had no change of the focus to tell it, so its own state counts as well.
+    const QWindow *focus = QGuiApplication::focusWindow();
+    const bool here = !isMinimized() && focus &&
+                      (focus == windowHandle() || focus->transientParent() == windowHandle());
+    if (here)
+        m_game->resume(Pause::Away);
     else
-        m_board.pause(Pause::Away);
-    showPause();
+        m_game->pause(Pause::Away);
 }
 
 void MainWindow::openMenuByKey()
@@ -505,7 +389,7 @@ void MainWindow::openMenuByKey()
     const QPoint at = focus && rect().contains(focus->geometry().center())
                           ? focus->geometry().center()
                           : m_newGameCommand->geometry().center();
-    m_menu->popup(mapToGlobal(at));
+    m_commands->popup(mapToGlobal(at));
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent *event)
@@ -516,7 +400,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
         return;
     toolkit::runGuarded(m_desktop, [this, event] {
         if (event->reason() == QContextMenuEvent::Mouse)
-            m_menu->popup(event->globalPos());
+            m_commands->popup(event->globalPos());
         else
             openMenuByKey();
     });
@@ -524,12 +408,8 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 
 void MainWindow::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-        toolkit::runGuarded(m_desktop, [this] {
-            m_board.pause(Pause::Away);
-            showPause();
-        });
-    }
+    if (event->type() == QEvent::WindowStateChange)
+        toolkit::runGuarded(m_desktop, [this] { followPresence(); });
     QWidget::changeEvent(event);
 }
 
@@ -541,6 +421,13 @@ void MainWindow::openHelp()
 void MainWindow::openAbout()
 {
     aboutWindow().exec();
+}
+
+void MainWindow::openBestResults()
+{
+    // The game's own command never costs a running game: it pauses it as P does.
+    m_game->pause(Pause::Player);
+    openScoreWindow();
 }
 
 void MainWindow::openScoreWindow()
@@ -556,24 +443,6 @@ void MainWindow::quit()
     m_desktop.endProgram(0);
 }
 
-void MainWindow::clickCell(int index)
-{
-    const ClickResult result = m_board.click(qint16(index));
-    switch (result.outcome) {
-    case ClickOutcome::Ignored:
-        return;
-    case ClickOutcome::Scored:
-        showCell(index, true);
-        showScore();
-        return;
-    case ClickOutcome::Killed:
-        showCell(index, false);
-        if (result.gameOver)
-            showGameOver();
-        return;
-    }
-}
-
 void MainWindow::playPlace(int place)
 {
     // A key that plays the grid is a click on its cell, by the cell's own click: a dead or
@@ -586,58 +455,9 @@ void MainWindow::playPlace(int place)
     cell->click();
 }
 
-void MainWindow::tickCell(int index)
+void MainWindow::showCell(int index)
 {
-    const bool gameOver = m_board.tick(qint16(index));
-    showCell(index, false);
-    if (gameOver)
-        showGameOver();
-}
-
-void MainWindow::tickTitle()
-{
-    if (const std::optional<QString> title = m_title.nextTitle()) {
-        // Qt would hand an empty title to the window system as the program's name, which then
-        // shows for an instant; a single space is drawn blank everywhere.
-        setWindowTitle(title->isEmpty() ? QStringLiteral(" ") : *title);
-    }
-    if (m_title.hasMoreToShow())
-        return;
-    m_titleTimer->stop();
-    dropDrawingsWhenStill();
-}
-
-void MainWindow::dropDrawingsWhenStill()
-{
-    // Nothing moves from here until the player acts: no game runs, or it is paused, and the
-    // title is typed out.
-    if (!m_titleTimer->isActive() && (m_board.phase() != GamePhase::Running || m_board.isPaused()))
-        toolkit::process::dropCachedDrawings();
-}
-
-void MainWindow::armTitle()
-{
-    m_title.arm();
-    // Already running while typing: the period goes on, so the frames stay 100 ms apart.
-    if (!m_titleTimer->isActive())
-        m_titleTimer->start();
-}
-
-void MainWindow::showCell(int index, bool restartPeriod)
-{
-    const Cell &cell = m_board.cell(index);
-    QTimer *timer = m_cellTimers[std::size_t(index)];
-    // A timer runs while it is enabled with a period, unless the game is paused; a new period
-    // starts it afresh. The one period that goes on after a pause is shorter, and the tick that
-    // ends it starts the cell's own period again.
-    if (!cell.timerEnabled || cell.timerInterval <= 0) {
-        timer->stop();
-        timer->setInterval(cell.timerInterval);
-    } else if (m_timersHeld) {
-        return;
-    } else if (restartPeriod || !timer->isActive() || timer->interval() != cell.timerInterval) {
-        timer->start(cell.timerInterval);
-    }
+    const Cell &cell = m_game->board().cell(index);
     QPushButton *button = m_cells[std::size_t(index)];
     button->setText(cell.caption);
     button->setEnabled(cell.enabled);
@@ -646,17 +466,27 @@ void MainWindow::showCell(int index, bool restartPeriod)
 
 void MainWindow::showScore()
 {
-    m_scoreLine->showText(m_board.scoreText());
-    m_scoreLine->setAccessibleDescription(NumberText::fromSingle(m_board.score()));
+    const Board &board = m_game->board();
+    m_scoreLine->showText(board.scoreText());
+    m_scoreLine->setAccessibleDescription(NumberText::fromSingle(board.score()));
+}
+
+void MainWindow::showTitle(const QString &title)
+{
+    // Qt would hand an empty title to the window system as the program's name, which then shows
+    // for an instant; a single space is drawn blank everywhere.
+    setWindowTitle(title.isEmpty() ? QStringLiteral(" ") : title);
 }
 
 void MainWindow::showGameOver()
 {
-    // The result is stored at once, before anything asks the player anything: closing the
-    // window or quitting loses nothing. Whether it makes the table is decided on the file as
-    // it is now: another copy of the game may have filled the table meanwhile.
+    // The game is counted, and its result stored at once, before anything asks the player
+    // anything: closing the window or quitting loses nothing. Whether it makes the table is
+    // decided on the file as it is now: another copy of the game may have filled the table
+    // meanwhile.
     m_scores.addGame(
-        {int(m_board.score()), QDateTime::currentDateTimeUtc(), std::chrono::milliseconds(0)},
+        {int(m_game->board().score()), QDateTime::currentDateTimeUtc(),
+         std::chrono::milliseconds(m_game->playedTime())},
         PlayerName::ofSystemUser());
     m_gameBeingStored = true;
     m_gameOverLabel->show();
@@ -669,38 +499,28 @@ void MainWindow::showGameOver()
 
 void MainWindow::showPause()
 {
-    const bool paused = m_board.isPaused();
-    if (paused != m_timersHeld) {
-        m_timersHeld = paused;
-        for (int i = 0; i < Board::CellCount; ++i) {
-            QTimer *timer = m_cellTimers[std::size_t(i)];
-            const Cell &cell = m_board.cell(i);
-            if (paused && timer->isActive()) {
-                m_restOfPeriod[std::size_t(i)] = timer->remainingTime();
-                timer->stop();
-            } else if (!paused && cell.timerEnabled && cell.timerInterval > 0) {
-                timer->start(m_restOfPeriod[std::size_t(i)]);
-            }
-        }
-    }
-    if (paused == m_pauseCover->isHidden()) {
-        m_pauseCover->setVisible(paused);
-        if (paused)
+    const Pause reason = m_game->board().pauseReason();
+    const bool held = reason != Pause::None;
+    if (held == m_pauseCover->isHidden()) {
+        m_pauseCover->setVisible(held);
+        // The open menu that holds the game speaks for itself.
+        if (held && reason != Pause::Menu)
             m_desktop.announce(m_pauseCover);
-        dropDrawingsWhenStill();
     }
     showCommands();
 }
 
 void MainWindow::showCommands()
 {
-    // Help and about are out of reach while a game runs, as the play picture covers them; a
-    // pause brings them within reach of their keys and the menu, not of the focus.
-    const bool running = m_board.phase() == GamePhase::Running;
-    m_commands[PauseGame]->setEnabled(running);
-    m_commands[PauseGame]->setChecked(m_board.isPaused());
-    for (const Command covered : {Help, About})
-        m_commands[covered]->setEnabled(!running || m_board.isPaused());
+    // Help and about are out of reach while a game runs, held or not, as the play picture
+    // covers them: by their keys and the menu as by a click and the focus.
+    const Board &board = m_game->board();
+    const bool running = board.phase() == GamePhase::Running;
+    QAction *pause = m_commands->command(CommandMenu::PauseGame);
+    pause->setEnabled(running);
+    pause->setChecked(board.isPaused() && board.pauseReason() != Pause::Menu);
+    for (const CommandMenu::Command covered : {CommandMenu::Help, CommandMenu::About})
+        m_commands->command(covered)->setEnabled(!running);
     for (Label *covered : {m_helpCommand, m_aboutCommand})
         covered->setFocusPolicy(running ? Qt::NoFocus : Qt::TabFocus);
 }
