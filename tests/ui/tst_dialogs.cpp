@@ -295,6 +295,12 @@ void DialogsTest::helpTextsShowWhole()
         // The closing wish stands below the rules, clear of their last line.
         const int rulesBottom = rules->y() + rules->heightForWidth(rules->width());
         QVERIFY2(rulesBottom <= wish->y(), qPrintable(QString::number(rulesBottom)));
+        // The keys beside the rules, whole, and the window within its picture (600 × 400).
+        const Label *keys = control<Label>(&help, "keysList");
+        QVERIFY(keys->x() >= rules->geometry().right() && !keys->text().isEmpty());
+        QVERIFY2(keys->y() + keys->heightForWidth(keys->width()) <= help.height() &&
+                     help.width() <= 600 && help.height() <= 400,
+                 qPrintable(keys->text()));
     });
 }
 

@@ -411,8 +411,13 @@ void MainWindowTest::commandsByKeyByMenuAndByTab()
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     key(Qt::Key_P);
-    // M turns the game-over sound off, and the choice is kept.
+    // M turns the game-over sound off, says so for a moment, and the choice is kept.
     key(Qt::Key_M);
+    auto *note = control<Label>(&window, "soundNote");
+    QVERIFY(note->isVisible() && note->text() == MainWindow::tr("Sound off"));
+    QCOMPARE(m_game->desktop.announced.last(), note);
+    tick(window.findChild<QTimer *>("soundNoteTimer"));
+    QVERIFY(!note->isVisible());
     view.tickAllToDeath();
     QCOMPARE(m_game->desktop.sounds, 0);
     QCOMPARE(

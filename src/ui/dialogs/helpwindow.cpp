@@ -23,6 +23,7 @@ namespace fonts = toolkit::fonts;
 constexpr ControlName<toolkit::Picture> BackgroundPicture{"backgroundPicture"};
 constexpr ControlName<Label> RulesText{"rulesText"};
 constexpr ControlName<Label> ClosingWish{"closingWish"};
+constexpr ControlName<Label> KeysList{"keysList"};
 constexpr ControlName<Label> RimUpLeft{"rimUpLeft"};
 constexpr ControlName<Label> RimUpRight{"rimUpRight"};
 constexpr ControlName<Label> RimDownLeft{"rimDownLeft"};
@@ -71,6 +72,14 @@ constexpr ControlSpec Controls[] = {
      TextColor::White,
      TopLeft,
      "Design: kaludnik 2026"},
+    // Beside the rules, where the window widens over the picture's dark right part.
+    {KeysList.name,
+     ControlKind::FixedText,
+     {5640, 360, 3120, 5040},
+     fonts::WindowText,
+     TextColor::White,
+     TopLeft,
+     nullptr},
 };
 
 // The rim: copies of the rules in the dark text colour, each this far from the rules text on
@@ -90,7 +99,8 @@ constexpr std::array<RimCopy, 4> RimCopies{{{RimUpLeft, -RimOffset, -RimOffset},
 HelpWindow::HelpWindow(toolkit::PictureStore &pictures, QWidget *parent)
     : QDialog(parent, toolkit::frames::FixedTool)
 {
-    toolkit::applyDesign(this, {5310, 5715, toolkit::colors::DarkGrey, false});
+    // As designed, widened to the picture's full width for the keys.
+    toolkit::applyDesign(this, {9000, 5715, toolkit::colors::DarkGrey, false});
     setWindowTitle(tr("Help"));
     setWindowIcon(pictures.applicationIcon());
     toolkit::buildControls(this, Controls);
@@ -105,6 +115,21 @@ HelpWindow::HelpWindow(toolkit::PictureStore &pictures, QWidget *parent)
                        "you reach zero, it's game over and you have to start again."));
     //: Under the rules in the help window: a short wish for the player.
     builtControl(this, ClosingWish)->showText(tr("..."));
+    //: The keys, in a column beside the rules in the help window, one a line. The letter keys
+    //: are those in the grid's places on a keyboard of the language (Y X C on a Czech one).
+    builtControl(this, KeysList)
+        ->showText(tr("Keys\n"
+                      "Keypad 7 8 9, 4 5 6, 1 2 3: the cells, row by row\n"
+                      "Q W E, A S D, Z X C on a US keyboard, the keys in those places on others: "
+                      "the same\n"
+                      "P, Pause: pause, and go on\n"
+                      "M: sound off or on\n"
+                      "F1: help, when no game runs\n"
+                      "Ctrl+H: best results\n"
+                      "Ctrl+N: new game\n"
+                      "Ctrl+Q: quit\n"
+                      "Menu, Shift+F10: every command\n"
+                      "Escape: close this window"));
     // Each copy is placed from the rules text, never from another copy.
     for (const RimCopy &copy : RimCopies) {
         Label *rim = builtControl(this, copy.control);

@@ -8,7 +8,8 @@ namespace toolkit {
 class PictureStore;
 }
 
-// The help window: the rules in white with a dark rim, over the game's background picture.
+// The help window: the rules in white with a dark rim, over the game's background picture, and
+// the game's keys beside them.
 class HelpWindow : public QDialog {
     Q_OBJECT
 

@@ -26,6 +26,7 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -53,6 +54,7 @@ constexpr ControlName<QPushButton> Cells[Board::CellCount] = {{"cell0"}, {"cell1
                                                               {"cell3"}, {"cell4"}, {"cell5"},
                                                               {"cell6"}, {"cell7"}, {"cell8"}};
 constexpr ControlName<Label> PauseCover{"pauseCover"};
+constexpr ControlName<Label> SoundNote{"soundNote"};
 constexpr ControlName<QPushButton> ScoreWindowButton{"scoreWindowButton"};
 
 constexpr FontSpec CommandFont{fonts::SansSerif, 13.5, true};
@@ -86,6 +88,9 @@ constexpr ControlSpec pictureSpec(ControlName<Picture> name, TwipRect place)
 }
 
 // From the back to the front, in twips.
+// How long the note on the sound shows.
+constexpr int SoundNoteTime = 2000; // ms
+
 constexpr ControlSpec Controls[] = {
     pictureSpec(BackgroundPicture, {-240, -480, 9000, 6000}),
     commandSpec(NewGameCommand, {2640, 2640, 1275, 360}),
@@ -124,6 +129,14 @@ constexpr ControlSpec Controls[] = {
      CommandFont,
      TextColor::White,
      Qt::AlignCenter,
+     nullptr},
+    // Under the quit command, for a moment after the sound is turned off or on.
+    {SoundNote.name,
+     ControlKind::Text,
+     {2640, 4680, 1500, 240},
+     fonts::BoldText,
+     TextColor::White,
+     TopLeft,
      nullptr},
     // Below the client area: never seen, reached through the keyboard focus alone.
     {ScoreWindowButton.name,
@@ -209,6 +222,7 @@ void MainWindow::buildControls()
     m_gameOverLabel = builtControl(this, GameOverLabel);
     m_playPicture = builtControl(this, PlayPicture);
     m_pauseCover = builtControl(this, PauseCover);
+    m_soundNote = builtControl(this, SoundNote);
     m_scoreWindowButton = builtControl(this, ScoreWindowButton);
 
     m_backgroundPicture->setPicture(
@@ -219,6 +233,12 @@ void MainWindow::buildControls()
     m_playPicture->hide();
     m_gameOverLabel->hide();
     m_pauseCover->hide();
+    m_soundNote->hide();
+    m_soundNoteTimer = new QTimer(this);
+    m_soundNoteTimer->setObjectName(QStringLiteral("soundNoteTimer"));
+    m_soundNoteTimer->setSingleShot(true);
+    m_soundNoteTimer->setInterval(SoundNoteTime);
+    connect(m_soundNoteTimer, &QTimer::timeout, m_soundNote, &QWidget::hide);
 
     for (int i = 0; i < Board::CellCount; ++i) {
         QPushButton *cell = builtControl(this, Cells[i]);
@@ -366,6 +386,12 @@ void MainWindow::toggleSound()
     const bool on = !m_settings.sound();
     m_settings.setSound(on);
     m_commands->command(CommandMenu::Sound)->setChecked(on);
+    //: A note on the main window for a moment after M, or the menu's Sound, turned the
+    //: game-over sound on or off.
+    m_soundNote->showText(on ? tr("Sound on") : tr("Sound off"));
+    m_soundNote->show();
+    m_desktop.announce(m_soundNote);
+    m_soundNoteTimer->start();
 }
 
 void MainWindow::followPresence()
@@ -484,10 +510,9 @@ void MainWindow::showGameOver()
     // anything: closing the window or quitting loses nothing. Whether it makes the table is
     // decided on the file as it is now: another copy of the game may have filled the table
     // meanwhile.
-    m_scores.addGame(
-        {int(m_game->board().score()), QDateTime::currentDateTimeUtc(),
-         std::chrono::milliseconds(m_game->playedTime())},
-        PlayerName::ofSystemUser());
+    m_scores.addGame({int(m_game->board().score()), QDateTime::currentDateTimeUtc(),
+                      std::chrono::milliseconds(m_game->playedTime())},
+                     PlayerName::ofSystemUser());
     m_gameBeingStored = true;
     m_gameOverLabel->show();
     m_playPicture->hide();

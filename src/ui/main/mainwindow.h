@@ -15,6 +15,7 @@ class CommandMenu;
 class Game;
 class HelpWindow;
 class QPushButton;
+class QTimer;
 class ScoreWindow;
 class Settings;
 
@@ -108,6 +109,8 @@ private:
     toolkit::Label *m_gameOverLabel = nullptr;
     toolkit::Picture *m_backgroundPicture = nullptr;
     toolkit::Picture *m_playPicture = nullptr; // over help and about while a game runs
-    toolkit::Label *m_pauseCover = nullptr;    // over the grid while the game is held
+    toolkit::Label *m_soundNote = nullptr;     // what M did, for a moment
+    QTimer *m_soundNoteTimer = nullptr;
+    toolkit::Label *m_pauseCover = nullptr; // over the grid while the game is held
     CommandMenu *m_commands = nullptr;
 };
