@@ -69,6 +69,31 @@
         <extracomment>Under the rules in the help window: a short wish for the player.</extracomment>
         <translation>Příjemnou zábavu</translation>
     </message>
+    <message>
+        <source>Keys
+Keypad 7 8 9, 4 5 6, 1 2 3: the cells, row by row
+Q W E, A S D, Z X C on a US keyboard, the keys in those places on others: the same
+P, Pause: pause, and go on
+M: sound off or on
+F1: help, when no game runs
+Ctrl+H: best results
+Ctrl+N: new game
+Ctrl+Q: quit
+Menu, Shift+F10: every command
+Escape: close this window</source>
+        <extracomment>The keys, in a column beside the rules in the help window, one a line. The letter keys are those in the grid&apos;s places on a keyboard of the language (Y X C on a Czech one).</extracomment>
+        <translation>Klávesy
+Numerická klávesnice 7 8 9, 4 5 6, 1 2 3: tlačítka po řádcích
+Q W E, A S D, Y X C na české klávesnici, na jiných klávesy na stejných místech: totéž
+P, Pause: pozastavit a pokračovat
+M: zvuk vypnout nebo zapnout
+F1: nápověda, když neběží hra
+Ctrl+H: nejlepší výsledky
+Ctrl+N: nová hra
+Ctrl+Q: konec
+Menu, Shift+F10: všechny příkazy
+Escape: zavřít toto okno</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -138,6 +163,28 @@
     <message>
         <source>Sound</source>
         <translation>Zvuk</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <extracomment>A note on the main window for a moment after M, or the menu&apos;s Sound, turned the game-over sound on or off.</extracomment>
+        <translation>Zvuk zapnut</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Zvuk vypnut</translation>
+    </message>
+</context>
+<context>
+    <name>RecordPlot</name>
+    <message>
+        <source>Scores of the last games</source>
+        <extracomment>What a screen reader calls the plot of the last games&apos; scores in the score window.</extracomment>
+        <translation>Skóre posledních her</translation>
+    </message>
+    <message>
+        <source>%1 games, from %2 to %3 points; the last one %4 points</source>
+        <extracomment>What a screen reader says of the plot: %1 how many games it shows, %2 their lowest score, %3 their highest, %4 the last game&apos;s score.</extracomment>
+        <translation>Her: %1, od %2 do %3 bodů; poslední %4 bodů</translation>
     </message>
 </context>
 <context>
@@ -237,6 +284,35 @@
         <source>%1 points — %2</source>
         <extracomment>The line under the name box after a game that made the table: %1 its score, %2 its place (&quot;1st place&quot;).</extracomment>
         <translation>%1 bodů — %2</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <extracomment>The date of a result in the score table, in Qt&apos;s date format (d the day, MMM the month&apos;s short name, M its number, yyyy the year): never to be read the wrong way round, and at most 80 pixels wide.</extracomment>
+        <translation>d. M. yyyy</translation>
+    </message>
+    <message>
+        <source>No game counted yet.</source>
+        <extracomment>In the score window, where the record of every game holds none yet.</extracomment>
+        <translation>Zatím se nepočítá žádná hra.</translation>
+    </message>
+    <message>
+        <source>Games played: %1 · best: %2</source>
+        <extracomment>The record of every game, in the score window: %1 how many were played, %2 the best score.</extracomment>
+        <translation>Odehraných her: %1 · nejlepší: %2</translation>
+    </message>
+    <message>
+        <source>Average of the last 10: %1 · of all: %2</source>
+        <extracomment>%1 the average score of the last 10 games, %2 that of all games.</extracomment>
+        <translation>Průměr posledních 10: %1 · všech: %2</translation>
+    </message>
+    <message>
+        <source>Dotted: average · dashed: 5th place · red: last game</source>
+        <extracomment>What the lines of the plot under it are.</extracomment>
+        <translation>Tečkovaně: průměr · čárkovaně: 5. místo · červeně: poslední hra</translation>
+    </message>
+    <message>
+        <source>Dotted: average · red: last game</source>
+        <translation>Tečkovaně: průměr · červeně: poslední hra</translation>
     </message>
 </context>
 </TS>
