@@ -8,6 +8,7 @@
 #include "helpwindow.h"
 #include "label.h"
 #include "picture.h"
+#include "recordplot.h"
 #include "scorerow.h"
 #include "scores/scorefile.h"
 #include "scorewindow.h"
@@ -245,6 +246,8 @@ void DialogsTest::controlsFitAndDoNotOverlap()
 {
     QFETCH(QString, dialog);
     QFETCH(QString, overhanging);
+    // The score window at its fullest: a result to name, and the record's words and plot.
+    QVERIFY(dialog != QLatin1String("score") || answeredAfter([this] { endGameWithScore(20); }));
 
     whileOpen(dialog, [&](QDialog &window) {
         QList<QWidget *> controls = window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
@@ -405,6 +408,8 @@ void DialogsTest::scoreWindowTexts()
     for (int row = 0; row < ScoreWindow::Rows; ++row)
         QCOMPARE(scoreRow(score, row), ScoreWindow::tr("–"));
     QCOMPARE(control<Label>(&score, "messageLine")->text(), QString());
+    QCOMPARE(control<Label>(&score, "recordLine")->text(), ScoreWindow::tr("No game counted yet."));
+    QVERIFY(!control<RecordPlot>(&score, "recordPlot")->isVisible());
     // No finished game waits: the name box and its button are disabled, and store nothing.
     QVERIFY(!nameBox->isEnabled() && !control<QPushButton>(&score, "saveNameButton")->isEnabled());
     QTest::keyClicks(control<QLineEdit>(&score, "nameBox"), QStringLiteral("Honza"));
@@ -537,6 +542,13 @@ void DialogsTest::aGameIsStoredAtOnceAndNamedAtLeisure()
              control<Label>(score, "nameLabel")->text());
     QCOMPARE(score->focusWidget(), nameBox);
     QCOMPARE(nameBox->selectedText(), user);
+    // Both games counted, the last one marked on the plot.
+    QVERIFY(control<Label>(score, "recordLine")
+                ->text()
+                .startsWith(ScoreWindow::tr("Games played: %1 · best: %2").arg("2", "20")));
+    QCOMPARE(control<RecordPlot>(score, "recordPlot")->accessibleDescription(),
+             RecordPlot::tr("%1 games, from %2 to %3 points; the last one %4 points")
+                 .arg("2", "0", "20", "20"));
     // Keys of a player still playing type nothing: a grid key, until half a second has passed
     // without one, and a key held down across the game's end, until it is released.
     const auto key = [score](quint32 place, const QString &text, bool repeated) {
@@ -557,6 +569,9 @@ void DialogsTest::aGameIsStoredAtOnceAndNamedAtLeisure()
     QCOMPARE(nameBox->text(), QStringLiteral("7"));
     // Typing replaces the name; Enter or the save button renames the row, as often as the
     // player likes; one that the file lost meanwhile is stored again.
+    // A paste far past any name is cut, never inside a character.
+    nameBox->insert(QLatin1Char('x') + QStringLiteral("😀").repeated(PlayerName::MaxTypedLength));
+    QVERIFY(nameBox->text().isValidUtf16() && nameBox->text().size() < nameBox->maxLength());
     nameBox->selectAll();
     QTest::keyClicks(nameBox, QStringLiteral("  Eva "));
     QTest::sendKeyEvent(QTest::Click, nameBox, Qt::Key_unknown, QStringLiteral("😀 "), {});
