@@ -110,15 +110,14 @@ int main(int argc, char **argv)
         storing.push_back(elapsedMs(clock));
     }
 
-    Bench::printTable(QStringLiteral("Score window with a full table, %1 runs, ms").arg(runs),
-                      {QStringLiteral("what"), QStringLiteral("median"), QStringLiteral("p99"),
-                       QStringLiteral("largest")},
-                      {row(QStringLiteral("opening (reads the file)"), opening),
-                       row(QStringLiteral("first opening in the process"), firstOpening),
-                       row(QStringLiteral("opening, 10,000 games in the record"),
-                           openingWithRecord),
-                       row(QStringLiteral("storing one result"), storing),
-                       row(QStringLiteral("a megabyte pasted into the name box, 20 runs"),
-                           pasting)});
+    Bench::printTable(
+        QStringLiteral("Score window with a full table, %1 runs, ms").arg(runs),
+        {QStringLiteral("what"), QStringLiteral("median"), QStringLiteral("p99"),
+         QStringLiteral("largest")},
+        {row(QStringLiteral("opening (reads the file)"), opening),
+         row(QStringLiteral("first opening in the process"), firstOpening),
+         row(QStringLiteral("opening, 10,000 games in the record"), openingWithRecord),
+         row(QStringLiteral("storing one result"), storing),
+         row(QStringLiteral("a megabyte pasted into the name box, 20 runs"), pasting)});
     return 0;
 }

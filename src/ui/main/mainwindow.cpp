@@ -150,18 +150,23 @@ constexpr ControlSpec Controls[] = {
 
 // What a screen reader says of a cell: its count, or that it is dead, and the keys that
 // click it, as GridKeys places them.
-QString cellDescription(int index, const QString &caption)
+// Made once, its count left open as %1: a tick only puts the count in.
+QString cellDescriptionFormat(int index)
 {
     static constexpr char KeypadKeys[] = "789456123";
     static constexpr char UsLetterKeys[] = "QWEASDZXC";
-    //: What a screen reader says of a cell that has died.
-    const QString count = caption == Cell::DeadCaption ? MainWindow::tr("dead") : caption;
     //: What a screen reader says of a cell: %1 its count, %2 the key on the numeric keypad that
     //: clicks it, %3 the letter key that clicks it on a US keyboard; on other keyboards the key
     //: in the same place clicks it.
     return MainWindow::tr("%1. Keys: keypad %2, or %3 on a US keyboard, the same place on others")
-        .arg(count, QString(QLatin1Char(KeypadKeys[index])),
+        .arg(QStringLiteral("%1"), QString(QLatin1Char(KeypadKeys[index])),
              QString(QLatin1Char(UsLetterKeys[index])));
+}
+
+QString cellDescription(const QString &format, const QString &caption)
+{
+    //: What a screen reader says of a cell that has died.
+    return format.arg(caption == Cell::DeadCaption ? MainWindow::tr("dead") : caption);
 }
 
 } // namespace
@@ -244,7 +249,9 @@ void MainWindow::buildControls()
         QPushButton *cell = builtControl(this, Cells[i]);
         //: What a screen reader calls a cell: %1 is its row, %2 its column, counted from 1.
         cell->setAccessibleName(tr("Row %1, column %2").arg(i / 3 + 1).arg(i % 3 + 1));
-        cell->setAccessibleDescription(cellDescription(i, cell->text()));
+        m_cellDescriptions[std::size_t(i)] = cellDescriptionFormat(i);
+        cell->setAccessibleDescription(
+            cellDescription(m_cellDescriptions[std::size_t(i)], cell->text()));
         cell->setEnabled(false);
         toolkit::connectGuarded(m_desktop, cell, &QPushButton::clicked, this,
                                 [this, i] { m_game->click(i); });
@@ -487,7 +494,8 @@ void MainWindow::showCell(int index)
     QPushButton *button = m_cells[std::size_t(index)];
     button->setText(cell.caption);
     button->setEnabled(cell.enabled);
-    button->setAccessibleDescription(cellDescription(index, cell.caption));
+    button->setAccessibleDescription(
+        cellDescription(m_cellDescriptions[std::size_t(index)], cell.caption));
 }
 
 void MainWindow::showScore()

@@ -99,7 +99,8 @@ private:
     QPointer<AboutWindow> m_aboutWindow;
     QPointer<ScoreWindow> m_scoreWindow;
     std::array<QPushButton *, Board::CellCount> m_cells{};
-    QObject *m_gridKeys = nullptr;              // the keys that play the grid
+    std::array<QString, Board::CellCount> m_cellDescriptions; // each with its count left open
+    QObject *m_gridKeys = nullptr;                            // the keys that play the grid
     QPushButton *m_scoreWindowButton = nullptr; // below the client area, reached by the focus
     toolkit::Label *m_newGameCommand = nullptr;
     toolkit::Label *m_scoreLine = nullptr;

@@ -57,7 +57,15 @@ void Label::fitText()
     if (isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide))
         return;
     m_fitPending = false;
-    resize(sizeHint());
+    // What QLabel's sizeHint() gives a line of plain text, measured once instead of its three
+    // times: the score line is fitted again at every click that scores.
+    const QSize text =
+        fontMetrics()
+            .boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignLeft | Qt::AlignTop, this->text())
+            .size();
+    const QMargins margins = contentsMargins();
+    resize(text + QSize(margins.left() + margins.right() + 2 * margin(),
+                        margins.top() + margins.bottom() + 2 * margin()));
 }
 
 void Label::showEvent(QShowEvent *event)

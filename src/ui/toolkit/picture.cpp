@@ -34,7 +34,11 @@ QPixmap Picture::pixmap() const
 void Picture::takeItsSize()
 {
     m_sized = true;
-    resize(pixmap().deviceIndependentSize().toSize());
+    const QPixmap picture = pixmap();
+    // A picture without a transparent colour hides what lies behind it: nothing there needs to
+    // be painted first, each time a control over the picture changes.
+    setAttribute(Qt::WA_OpaquePaintEvent, !picture.hasAlphaChannel());
+    resize(picture.deviceIndependentSize().toSize());
 }
 
 void Picture::showEvent(QShowEvent *event)
