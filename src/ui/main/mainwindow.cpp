@@ -2,16 +2,17 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindow.h"
 
-#include "aboutwindow.h"
 #include "appinfo.h"
 #include "board/game.h"
 #include "board/numbertext.h"
 #include "commandmenu.h"
 #include "design.h"
 #include "desktop.h"
+#include "aboutwindow.h"
+#include "gamedialogs.h"
+#include "helpwindow.h"
 #include "gridkeys.h"
 #include "guard.h"
-#include "helpwindow.h"
 #include "label.h"
 #include "picture.h"
 #include "pictures.h"
@@ -23,10 +24,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QDialog>
 #include <QGuiApplication>
 #include <QPushButton>
-#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -89,7 +88,7 @@ constexpr ControlSpec pictureSpec(ControlName<Picture> name, TwipRect place)
 
 // From the back to the front, in twips.
 // How long the note on the sound shows.
-constexpr int SoundNoteTime = 2000; // ms
+constexpr std::chrono::milliseconds SoundNoteTime{2000};
 
 constexpr ControlSpec Controls[] = {
     pictureSpec(BackgroundPicture, {-240, -480, 9000, 6000}),
@@ -186,6 +185,7 @@ MainWindow::MainWindow(toolkit::Desktop &desktop, toolkit::PictureStore &picture
     setWindowIcon(pictures.applicationIcon());
     buildControls();
     buildCommands();
+    m_dialogs = std::make_unique<GameDialogs>(desktop, pictures, scores, *m_commands, this);
     followGame();
     toolkit::connectGuarded(m_desktop, &m_scores, &ScoreKeeper::answered, this,
                             &MainWindow::takeScoresAnswer);
@@ -239,24 +239,7 @@ void MainWindow::buildControls()
     m_gameOverLabel->hide();
     m_pauseCover->hide();
     m_soundNote->hide();
-    m_soundNoteTimer = new QTimer(this);
-    m_soundNoteTimer->setObjectName(QStringLiteral("soundNoteTimer"));
-    m_soundNoteTimer->setSingleShot(true);
-    m_soundNoteTimer->setInterval(SoundNoteTime);
-    connect(m_soundNoteTimer, &QTimer::timeout, m_soundNote, &QWidget::hide);
-
-    for (int i = 0; i < Board::CellCount; ++i) {
-        QPushButton *cell = builtControl(this, Cells[i]);
-        //: What a screen reader calls a cell: %1 is its row, %2 its column, counted from 1.
-        cell->setAccessibleName(tr("Row %1, column %2").arg(i / 3 + 1).arg(i % 3 + 1));
-        m_cellDescriptions[std::size_t(i)] = cellDescriptionFormat(i);
-        cell->setAccessibleDescription(
-            cellDescription(m_cellDescriptions[std::size_t(i)], cell->text()));
-        cell->setEnabled(false);
-        toolkit::connectGuarded(m_desktop, cell, &QPushButton::clicked, this,
-                                [this, i] { m_game->click(i); });
-        m_cells[std::size_t(i)] = cell;
-    }
+    buildCells();
     // Tab goes from the hidden button through the commands to the cells.
     QList<QWidget *> tabOrder{m_scoreWindowButton, m_newGameCommand, m_helpCommand, m_aboutCommand,
                               m_quitCommand};
@@ -281,6 +264,22 @@ void MainWindow::buildControls()
                             [this] { m_game->resume(Pause::Player); });
     toolkit::connectGuarded(m_desktop, m_scoreWindowButton, &QPushButton::clicked, this,
                             &MainWindow::openScoreWindow);
+}
+
+void MainWindow::buildCells()
+{
+    for (int i = 0; i < Board::CellCount; ++i) {
+        QPushButton *cell = toolkit::builtControl(this, Cells[i]);
+        //: What a screen reader calls a cell: %1 is its row, %2 its column, counted from 1.
+        cell->setAccessibleName(tr("Row %1, column %2").arg(i / 3 + 1).arg(i % 3 + 1));
+        m_cellDescriptions[std::size_t(i)] = cellDescriptionFormat(i);
+        cell->setAccessibleDescription(
+            cellDescription(m_cellDescriptions[std::size_t(i)], cell->text()));
+        cell->setEnabled(false);
+        toolkit::connectGuarded(m_desktop, cell, &QPushButton::clicked, this,
+                                [this, i] { m_game->click(i); });
+        m_cells[std::size_t(i)] = cell;
+    }
 }
 
 void MainWindow::buildCommands()
@@ -319,31 +318,6 @@ void MainWindow::followGame()
                    [] { toolkit::process::dropCachedDrawings(); });
 }
 
-HelpWindow &MainWindow::helpWindow()
-{
-    if (!m_helpWindow) {
-        m_helpWindow = new HelpWindow(m_pictures, this);
-        m_commands->reachFrom(m_helpWindow);
-    }
-    return *m_helpWindow;
-}
-
-AboutWindow &MainWindow::aboutWindow()
-{
-    if (!m_aboutWindow) {
-        m_aboutWindow = new AboutWindow(m_desktop, m_pictures.applicationIcon(), this);
-        m_commands->reachFrom(m_aboutWindow);
-    }
-    return *m_aboutWindow;
-}
-
-ScoreWindow &MainWindow::scoreWindow()
-{
-    if (!m_scoreWindow)
-        m_scoreWindow = new ScoreWindow(m_desktop, m_scores, this);
-    return *m_scoreWindow;
-}
-
 void MainWindow::showEvent(QShowEvent *event)
 {
     // The keys reach the window before any of its controls, whichever has the focus.
@@ -362,30 +336,12 @@ void MainWindow::startNewGame(const QWidget *from)
 {
     // The finished game is stored whatever comes; its window no longer opens.
     m_gameBeingStored = false;
-    closeWindowsForNewGame(from);
+    if (m_dialogs->closeForNewGame(from))
+        activateWindow(); // the keys go back to the game
     m_game->newGame();
     m_playPicture->show();
     m_gameOverLabel->hide();
     showCommands();
-}
-
-void MainWindow::closeWindowsForNewGame(const QWidget *from)
-{
-    // The window the command came from closes (a modal one shadows every other), and the score
-    // window that names the finished game, keeping the name; the keys go back to the game. A
-    // table opened beside a game stays.
-    const std::array<QDialog *, 3> windows{m_helpWindow, m_aboutWindow, m_scoreWindow};
-    bool closed = false;
-    for (QDialog *window : windows) {
-        if (window && window->isVisible() &&
-            (window == from || window->isModal() ||
-             (window == m_scoreWindow && m_scoreWindow->isNaming()))) {
-            window->close();
-            closed = true;
-        }
-    }
-    if (closed)
-        activateWindow();
 }
 
 void MainWindow::toggleSound()
@@ -395,10 +351,8 @@ void MainWindow::toggleSound()
     m_commands->command(CommandMenu::Sound)->setChecked(on);
     //: A note on the main window for a moment after M, or the menu's Sound, turned the
     //: game-over sound on or off.
-    m_soundNote->showText(on ? tr("Sound on") : tr("Sound off"));
-    m_soundNote->show();
+    m_soundNote->showFor(on ? tr("Sound on") : tr("Sound off"), SoundNoteTime);
     m_desktop.announce(m_soundNote);
-    m_soundNoteTimer->start();
 }
 
 void MainWindow::followPresence()
@@ -448,12 +402,12 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::openHelp()
 {
-    helpWindow().exec();
+    m_dialogs->help().exec();
 }
 
 void MainWindow::openAbout()
 {
-    aboutWindow().exec();
+    m_dialogs->about().exec();
 }
 
 void MainWindow::openBestResults()
@@ -466,13 +420,13 @@ void MainWindow::openBestResults()
 void MainWindow::openScoreWindow()
 {
     m_scores.read(); // what other copies of the game saved meanwhile
-    scoreWindow().present();
+    m_dialogs->score().present();
 }
 
 void MainWindow::quit()
 {
-    if (m_scoreWindow)
-        m_scoreWindow->close(); // keeps the name it shows
+    if (ScoreWindow *score = m_dialogs->scoreIfMade())
+        score->close(); // keeps the name it shows
     m_desktop.endProgram(0);
 }
 
@@ -563,7 +517,7 @@ void MainWindow::takeScoresAnswer(const ScoreKeeper::Answer &answer)
     if (answer.request != ScoreKeeper::Request::AddGame || !std::exchange(m_gameBeingStored, false))
         return;
     if (answer.entry)
-        scoreWindow().offer(*answer.entry); // the row to name
+        m_dialogs->score().offer(*answer.entry); // the row to name
     else if (!answer.kept)
-        scoreWindow().present(); // why a result that made the table is not in it
+        m_dialogs->score().present(); // why a result that made the table is not in it
 }

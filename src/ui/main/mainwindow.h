@@ -5,17 +5,15 @@
 #include "board/board.h"
 #include "scores/scorekeeper.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
-class AboutWindow;
 class CommandMenu;
 class Game;
-class HelpWindow;
+class GameDialogs;
 class QPushButton;
-class QTimer;
 class ScoreWindow;
 class Settings;
 
@@ -53,6 +51,7 @@ protected:
 
 private:
     void buildControls();
+    void buildCells();
     void buildCommands();
     void followGame();
 
@@ -79,25 +78,17 @@ private:
     // Which commands the game leaves available, and the state of the checked ones.
     void showCommands();
 
-    void closeWindowsForNewGame(const QWidget *from);
-    // The dialogs, each created on first use, transient for this window, which owns them.
-    HelpWindow &helpWindow();
-    AboutWindow &aboutWindow();
-    ScoreWindow &scoreWindow();
-
     toolkit::Desktop &m_desktop;
     toolkit::PictureStore &m_pictures;
     ScoreKeeper &m_scores;
     Settings &m_settings;
 
-    Game *m_game; // a child
+    Game *m_game;                           // a child
+    std::unique_ptr<GameDialogs> m_dialogs; // children too, made on first use
     // The finished game whose storing was asked for, until the answer opens its window.
     bool m_gameBeingStored = false;
 
     // Children, each owned by this window.
-    QPointer<HelpWindow> m_helpWindow;
-    QPointer<AboutWindow> m_aboutWindow;
-    QPointer<ScoreWindow> m_scoreWindow;
     std::array<QPushButton *, Board::CellCount> m_cells{};
     std::array<QString, Board::CellCount> m_cellDescriptions; // each with its count left open
     QObject *m_gridKeys = nullptr;                            // the keys that play the grid
@@ -111,7 +102,6 @@ private:
     toolkit::Picture *m_backgroundPicture = nullptr;
     toolkit::Picture *m_playPicture = nullptr; // over help and about while a game runs
     toolkit::Label *m_soundNote = nullptr;     // what M did, for a moment
-    QTimer *m_soundNoteTimer = nullptr;
-    toolkit::Label *m_pauseCover = nullptr; // over the grid while the game is held
+    toolkit::Label *m_pauseCover = nullptr;    // over the grid while the game is held
     CommandMenu *m_commands = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace toolkit {
 
@@ -50,6 +51,19 @@ void Label::showText(const QString &text)
         m_fitPending = true;
         fitText();
     }
+}
+
+void Label::showFor(const QString &text, std::chrono::milliseconds time)
+{
+    if (!m_hideTimer) {
+        m_hideTimer = new QTimer(this);
+        m_hideTimer->setObjectName(objectName() + QLatin1String("Timer"));
+        m_hideTimer->setSingleShot(true);
+        connect(m_hideTimer, &QTimer::timeout, this, &QWidget::hide);
+    }
+    showText(text);
+    show();
+    m_hideTimer->start(time);
 }
 
 void Label::fitText()

@@ -6,6 +6,10 @@
 
 #include <QLabel>
 
+#include <chrono>
+
+class QTimer;
+
 namespace toolkit {
 
 // A windowless text: transparent, placed in twips, clickable. A click fires when the button is
@@ -22,6 +26,9 @@ public:
 
     // Shows `text`, and takes its size if the label sizes itself.
     void showText(const QString &text);
+    // Shows `text` for `time`, then hides; the timer that hides it is named after the label,
+    // with "Timer" after its name.
+    void showFor(const QString &text, std::chrono::milliseconds time);
     void setTextColor(const QColor &color);
 
     // A label that acts as a command reads to screen readers as a push button.
@@ -68,6 +75,7 @@ private:
     bool m_actsAsCommand = false;
     bool m_decorative = false;
     bool m_fitPending = false;
+    QTimer *m_hideTimer = nullptr; // while shown for a time
 };
 
 } // namespace toolkit
