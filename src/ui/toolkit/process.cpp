@@ -7,6 +7,7 @@
 
 #include <QPixmapCache>
 #include <QThread>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <csignal>
@@ -68,6 +69,9 @@ void prepare()
 {
     fonts::installSubstitutes();
     installAccessibility();
+    // The raster painter's pool threads would each wake 30 s after the last painting, only to
+    // end (bench_idle counted them): an idle window never wakes, so they stay.
+    QThreadPool::globalInstance()->setExpiryTimeout(-1);
     // A file-size limit the player set (ulimit -f) makes a write past it fail with EFBIG,
     // which the score file and the sound handle, instead of killing the game: the sound
     // server's library makes a 64 MiB shared-memory file at the first sound.

@@ -14,7 +14,8 @@ namespace toolkit::process {
 std::optional<std::string> tooLittleRoom();
 
 // Before the first window: the faces that stand in for the design's fonts, what screen readers
-// are told of labels, and no end of the process at a file-size limit.
+// are told of labels, the painter's threads kept once made, and no end of the process at a
+// file-size limit.
 void prepare();
 
 // Qt's cache of drawings (the icon, the style's buttons) would wake the idle program 30 s after
