@@ -153,7 +153,8 @@ if [ -z "${ASAN_OPTIONS:-}" ]; then
     wid=$(window_id "Ka ludnik")
     xdotool mousemove --window "$wid" 190 185 click 1 mousemove --window "$wid" 392 40 click 1
     check "under ulimit -v 1000000, a game plays to its end" wait_for 60 window_appears "Score"
-    xdotool mousemove --window "$wid" 190 280 click 1
+    # With no window manager the score window opens over the quit command: the end by signal.
+    kill -TERM "$pid"
     ended "$pid" && status=0 || status=$?
     check "and the program ends with it (status $status)" test "$status" -eq 0
     status=0
