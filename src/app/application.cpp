@@ -10,6 +10,7 @@
 #include "scores/scorekeeper.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
@@ -131,11 +132,13 @@ Application::Application(int &argc, char **argv, const QString &language)
     toolkit::process::prepare();
     const QString scorePath = ScoreFile::defaultPath();
     m_scores = std::make_unique<ScoreKeeper>(scorePath);
+    // The table and the record of every game, both in the data folder.
     s_unsavedAtExit = {m_scores.get(),
                        QByteArray(AppInfo::DisplayName) +
                            ": results of this run were not saved: they still waited to be "
                            "written to " +
-                           QFile::encodeName(scorePath) + " when the program ended\n"};
+                           QFile::encodeName(QFileInfo(scorePath).path()) +
+                           " when the program ended\n"};
     std::atexit(sayWhatIsUnsaved);
     if (useLanguage(m_translator, language))
         installTranslator(&m_translator);

@@ -87,8 +87,8 @@ private:
     // Runs `request` on the keeper's thread; `save`: it asks for something to be written.
     void ask(std::function<void(ScoreWorker &)> request, bool save);
 
+    Progress m_progress; // before the worker, which reports into it
     QThread *m_thread;
     ScoreWorker *m_worker; // lives on m_thread
-    Progress m_progress;
     Answer m_latest;
 };
